@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace orv {
+
+// Formats `value` with one of the program's printf-like patterns under German conventions:
+// "%f" (two decimals), "%0.1f", "%0.2f", "%-0.1f" (decimal comma, no grouping) and "%-0.0n", "%-0.1n",
+// "%-0.2n", "%0.3n" ("." groups thousands). Halves round away from zero; a value that rounds to zero
+// never shows a minus. Pass Singles as they are: widening to double is exact.
+QString formatNumber(std::string_view pattern, double value);
+
+// Reads typed decimal-comma text: digits with at most one ",". An empty text is no number.
+// `allowSign` admits a leading "-" (settings fields); the building's inputs cannot hold one.
+// Values that do not fit a Single are refused.
+std::optional<float> parseDecimal(const QString& text, bool allowSign = false);
+std::optional<std::int32_t> parseInteger(const QString& text, bool allowSign = false);
+
+// The short date form "dd.mm.yy", whatever the system's locale.
+QString shortDate(const QDate& date);
+QString shortDateToday();
+
+} // namespace orv
