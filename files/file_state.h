@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace orv {
+
+// The file state of the one building: where it came from and whether it has changed since.
+struct FileState
+{
+    bool BuildingOpened = false;
+    bool BuildingSaved = false;
+    bool BuildingModified = false;
+    QString CurrentFilePath;
+    QString CurrentFileName;
+    QString FileToOpen;
+};
+
+} // namespace orv
