@@ -1,0 +1,171 @@
+#include "core/building_record.h"
+#include "settings/settings_record.h"
+#include "../core/worked_examples.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+using namespace orv;
+
+namespace {
+
+struct CliRun
+{
+    int exitCode = -1;
+    QList<QJsonObject> lines;
+    QString out;
+    QString err;
+};
+
+class CalcCliTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+    QString writeBuilding(const QString& name, const BuildingRecord& r) { return write(name, encodeBuilding(r)); }
+
+    static CliRun run(const QStringList& args)
+    {
+        QProcess p;
+        p.start(QStringLiteral(ORVENNA_CALC), args);
+        EXPECT_TRUE(p.waitForFinished(30000));
+        CliRun result;
+        result.exitCode = p.exitCode();
+        result.out = QString::fromUtf8(p.readAllStandardOutput());
+        result.err = QString::fromUtf8(p.readAllStandardError());
+        for (const QString& line : result.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+            if (!line.startsWith(QLatin1Char('{')))
+                continue; // usage text
+            QJsonParseError error;
+            const QJsonDocument doc = QJsonDocument::fromJson(line.toUtf8(), &error);
+            EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
+            result.lines << doc.object();
+        }
+        return result;
+    }
+};
+
+TEST_F(CalcCliTest, OneLinePerFileWithEveryStatus)
+{
+    BuildingRecord incomplete = test::workedExample1();
+    incomplete.KRoof = 0;
+    BuildingRecord implausible = test::workedExample1();
+    implausible.KOuterWall = 11;
+    BuildingRecord tooLarge = test::workedExample1();
+    tooLarge.BuildingLength = tooLarge.BuildingWidth = 2000;
+    tooLarge.HeatedHeight = 300;
+    BuildingRecord damaged = test::workedExample1();
+    damaged.KWindow = std::numeric_limits<float>::quiet_NaN();
+
+    const QStringList files = {
+        writeBuilding(QStringLiteral("ok.orv"), test::workedExample2()),
+        writeBuilding(QStringLiteral("incomplete.orv"), incomplete),
+        writeBuilding(QStringLiteral("implausible.orv"), implausible),
+        writeBuilding(QStringLiteral("too large.orv"), tooLarge),
+        write(QStringLiteral("short.orv"), QByteArray(5043, '\0')),
+        dir.filePath(QStringLiteral("missing.orv")),
+        writeBuilding(QStringLiteral("damaged.orv"), damaged),
+    };
+    const CliRun r = run(files);
+    EXPECT_EQ(r.exitCode, 1); // unreadable files
+    ASSERT_EQ(r.lines.size(), 7);
+
+    const QJsonObject ok = r.lines[0];
+    EXPECT_EQ(ok[QStringLiteral("file")].toString(), files[0]);
+    EXPECT_EQ(ok[QStringLiteral("status")].toString(), QStringLiteral("ok"));
+    EXPECT_FALSE(ok.contains(QStringLiteral("message")));
+    EXPECT_NEAR(ok[QStringLiteral("BuildingLoad")].toDouble(), 9.7625, 5e-5);
+    EXPECT_NEAR(ok[QStringLiteral("SpecificLoad")].toDouble(), 40.18, 5e-3);
+    EXPECT_NEAR(ok[QStringLiteral("LossGroundWall")].toDouble(), 865.46, 5e-3);
+    EXPECT_EQ(ok[QStringLiteral("EnvelopeArea")].toDouble(), 623);
+    EXPECT_EQ(ok[QStringLiteral("EffectiveShare")].toDouble(), 0.5);
+    // Shortest text that reads back as the same Single.
+    EXPECT_EQ(float(ok[QStringLiteral("TransmissionLoad")].toDouble()), 7.6678f);
+    EXPECT_EQ(ok.size(), 2 + 8 + 18); // file, status, record results, run-time values
+
+    const auto status = [&](int i) { return r.lines[i][QStringLiteral("status")].toString(); };
+    const auto message = [&](int i) { return r.lines[i][QStringLiteral("message")].toString(); };
+    EXPECT_EQ(status(1), QStringLiteral("incomplete"));
+    EXPECT_FALSE(r.lines[1].contains(QStringLiteral("BuildingLoad")));
+    EXPECT_EQ(status(2), QStringLiteral("implausible"));
+    EXPECT_EQ(message(2), QStringLiteral("k-Wert eines Bauteils ist zu hoch  (> 10)"));
+    EXPECT_EQ(status(3), QStringLiteral("too-large"));
+    EXPECT_EQ(message(3),
+              QStringLiteral("Heizlast des Gebäudes ist unrealistisch groß (>100.000 kW).\rBitte überprüfen Sie Ihre Eingaben."));
+    EXPECT_FALSE(r.lines[3].contains(QStringLiteral("BuildingLoad")));
+    EXPECT_EQ(status(4), QStringLiteral("unreadable"));
+    EXPECT_EQ(status(5), QStringLiteral("unreadable"));
+    EXPECT_EQ(status(6), QStringLiteral("invalid"));
+    EXPECT_FALSE(message(6).isEmpty());
+}
+
+TEST_F(CalcCliTest, SettingsFileGivesTheConstants)
+{
+    SettingsRecord s = test::standardSettings();
+    s.LoadIncreasePercent = 10;
+    s.PlausibilityChecks = false;
+    const QString settings = write(QStringLiteral("DataSet.kvz"), encodeSettings(s));
+    BuildingRecord big = test::workedExample1();
+    big.BuildingLength = big.BuildingWidth = 2000;
+    big.HeatedHeight = 300;
+    const QString building = writeBuilding(QStringLiteral("a.orv"), test::workedExample1());
+    const CliRun r = run({QStringLiteral("--settings"), settings, building,
+                          writeBuilding(QStringLiteral("big.orv"), big)});
+    EXPECT_EQ(r.exitCode, 0);
+    ASSERT_EQ(r.lines.size(), 2);
+    EXPECT_NEAR(r.lines[0][QStringLiteral("BuildingLoad")].toDouble(), 5.9620 * 1.1, 1e-4);
+    // With the checks off a too-large load is still shown, but marked.
+    EXPECT_EQ(r.lines[1][QStringLiteral("status")].toString(), QStringLiteral("too-large"));
+    EXPECT_TRUE(r.lines[1].contains(QStringLiteral("BuildingLoad")));
+
+    const CliRun bad = run({QStringLiteral("--settings"), write(QStringLiteral("short.kvz"), QByteArray(100, '\0')),
+                            building});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.lines.isEmpty());
+    EXPECT_FALSE(bad.err.isEmpty());
+}
+
+TEST_F(CalcCliTest, UsageAndTextSummary)
+{
+    EXPECT_EQ(run({}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("--bogus"), QStringLiteral("x.orv")}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("--settings")}).exitCode, 2);
+    const CliRun help = run({QStringLiteral("--help")});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("orvenna-calc")));
+
+    QProcess p;
+    p.start(QStringLiteral(ORVENNA_CALC),
+            {QStringLiteral("--text"), writeBuilding(QStringLiteral("Haus Meier.orv"), test::workedExample1())});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("Haus Meier.orv: QT = 5,12 kW, QL = 1,69 kW, QN = 5,96 kW, qN = 53,23 W/m²")))
+        << text.toStdString();
+}
+
+TEST_F(CalcCliTest, ShippedExamplesCalculate)
+{
+    const CliRun r = run({QStringLiteral(ORVENNA_DATA_DIR "/examples/Beispiel1.orv"),
+                          QStringLiteral(ORVENNA_DATA_DIR "/examples/Beispiel2.orv")});
+    EXPECT_EQ(r.exitCode, 0);
+    ASSERT_EQ(r.lines.size(), 2);
+    EXPECT_NEAR(r.lines[0][QStringLiteral("BuildingLoad")].toDouble(), 5.9620, 5e-5);
+    EXPECT_NEAR(r.lines[1][QStringLiteral("BuildingLoad")].toDouble(), 9.7625, 5e-5);
+}
+
+} // namespace
