@@ -18,18 +18,30 @@ namespace {
 const char* kUsage =
     "Aufruf: orvenna-calc [--settings DataSet.kvz] [--text] DATEI.orv...\n"
     "Berechnet die Heizlast jeder Gebäudedatei und gibt je Datei eine Zeile JSON aus\n"
-    "(mit --text eine kurze Zusammenfassung). Ohne --settings gelten die Werkseinstellungen.\n";
+    "(mit --text eine kurze Zusammenfassung). Ohne --settings gelten die Werkseinstellungen.\n"
+    "       orvenna-calc [--settings DataSet.kvz] --report AUSGABE.pdf DATEI.orv\n"
+    "schreibt den Berechnungsbericht einer Gebäudedatei als PDF.\n";
 
 void appendJsonString(std::string& out, const QString& text)
 {
     out += '"';
     for (const char c : text.toStdString()) {
         switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
         default:
             if (static_cast<unsigned char>(c) < 0x20) {
                 char buffer[8];
@@ -57,11 +69,16 @@ void appendNumber(std::string& out, const char* name, float value)
 const char* statusName(CalcStatus status)
 {
     switch (status) {
-    case CalcStatus::Ok: return "ok";
-    case CalcStatus::Incomplete: return "incomplete";
-    case CalcStatus::Implausible: return "implausible";
-    case CalcStatus::TooLarge: return "too-large";
-    case CalcStatus::Invalid: return "invalid";
+    case CalcStatus::Ok:
+        return "ok";
+    case CalcStatus::Incomplete:
+        return "incomplete";
+    case CalcStatus::Implausible:
+        return "implausible";
+    case CalcStatus::TooLarge:
+        return "too-large";
+    case CalcStatus::Invalid:
+        return "invalid";
     }
     return "invalid";
 }
@@ -82,8 +99,9 @@ std::string jsonLine(const FileResult& f)
     out += ",\"status\":\"";
     out += f.readable ? statusName(f.outcome.status) : "unreadable";
     out += '"';
-    const QString message = f.readable ? f.outcome.message
-                                       : QStringLiteral("Die Datei kann nicht als Gebäudedatei gelesen werden.");
+    const QString message = f.readable
+                                ? f.outcome.message
+                                : QStringLiteral("Die Datei kann nicht als Gebäudedatei gelesen werden.");
     if (!message.isEmpty()) {
         out += ",\"message\":";
         appendJsonString(out, message);
@@ -129,11 +147,12 @@ std::string textSummary(const FileResult& f)
         line += QStringLiteral("nicht lesbar");
     } else if (f.outcome.resultsShown) {
         const BuildingRecord& r = f.record;
-        line += QStringLiteral("QT = ") + formatNumber("%-0.2n", r.TransmissionLoad) + QStringLiteral(" kW, QL = ") +
-                formatNumber("%-0.2n", r.VentilationLoad) + QStringLiteral(" kW, QN = ") +
-                formatNumber("%-0.2n", r.BuildingLoad) + QStringLiteral(" kW, qN = ") +
-                formatNumber("%-0.2n", r.SpecificLoad) + QStringLiteral(" W/m², V = ") +
-                formatNumber("%-0.0n", r.BuildingVolume) + QStringLiteral(" m³");
+        line += QStringLiteral("QT = ") + formatNumber("%-0.2n", r.TransmissionLoad) +
+                QStringLiteral(" kW, QL = ") + formatNumber("%-0.2n", r.VentilationLoad) +
+                QStringLiteral(" kW, QN = ") + formatNumber("%-0.2n", r.BuildingLoad) +
+                QStringLiteral(" kW, qN = ") + formatNumber("%-0.2n", r.SpecificLoad) +
+                QStringLiteral(" W/m², V = ") + formatNumber("%-0.0n", r.BuildingVolume) +
+                QStringLiteral(" m³");
         if (!f.outcome.resultsValid)
             line += QStringLiteral(" (unrealistisch groß)");
     } else if (f.outcome.status == CalcStatus::Incomplete) {

@@ -1,4 +1,5 @@
 #include "app/calc_cli.h"
+#include "app/report_cli.h"
 
 #include <QString>
 
@@ -7,5 +8,7 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    if (arguments.contains(QLatin1String("--report")))
+        return orv::runReportCli(argc, argv, arguments, stdout, stderr);
     return orv::runCalcCli(arguments, stdout, stderr);
 }

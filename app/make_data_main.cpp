@@ -105,8 +105,9 @@ int main(int argc, char** argv)
     }
     SettingsRecord settings = shippedDefaultSettings(QString());
     writeSettingsHeader(settings);
-    const bool ok = writeFileAtomically(out.filePath(QStringLiteral("DataSet.kvz")), encodeSettings(settings)) &&
-                    writeExample(out.filePath(QStringLiteral("examples/Beispiel1.orv")), example1(settings), settings) &&
-                    writeExample(out.filePath(QStringLiteral("examples/Beispiel2.orv")), example2(settings), settings);
+    const bool ok =
+        writeFileAtomically(out.filePath(QStringLiteral("DataSet.kvz")), encodeSettings(settings)) &&
+        writeExample(out.filePath(QStringLiteral("examples/Beispiel1.orv")), example1(settings), settings) &&
+        writeExample(out.filePath(QStringLiteral("examples/Beispiel2.orv")), example2(settings), settings);
     return ok ? 0 : 1;
 }

@@ -14,8 +14,9 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const QString calc = argc > 1 ? QString::fromLocal8Bit(argv[1])
-                                  : QCoreApplication::applicationDirPath() + QStringLiteral("/../orvenna-calc");
+    const QString calc = argc > 1
+                             ? QString::fromLocal8Bit(argv[1])
+                             : QCoreApplication::applicationDirPath() + QStringLiteral("/../orvenna-calc");
     constexpr int kFiles = 10000;
     QTemporaryDir dir;
     QStringList files;

@@ -12,10 +12,12 @@ namespace orv {
 
 bool resultsFinite(const BuildingRecord& r, const CalculationResults& c)
 {
-    const float values[] = {r.OuterWallArea, r.BaseArea, r.TransmissionLoad, r.VentilationLoad, r.BuildingLoad,
-                            r.SpecificLoad, r.BuildingVolume, r.AVRatio, c.RGroundWallToAir, c.RFloorToAir,
-                            c.FluxGroundWall, c.FluxFloor, c.LossGroundWall, c.LossFloor, c.LossOuterWall,
-                            c.LossWindows, c.LossRoof, c.TotalWallArea, c.EnvelopeArea, c.MeanK, c.EffectiveK};
+    const float values[] = {r.OuterWallArea,    r.BaseArea,      r.TransmissionLoad, r.VentilationLoad,
+                            r.BuildingLoad,     r.SpecificLoad,  r.BuildingVolume,   r.AVRatio,
+                            c.RGroundWallToAir, c.RFloorToAir,   c.FluxGroundWall,   c.FluxFloor,
+                            c.LossGroundWall,   c.LossFloor,     c.LossOuterWall,    c.LossWindows,
+                            c.LossRoof,         c.TotalWallArea, c.EnvelopeArea,     c.MeanK,
+                            c.EffectiveK};
     for (float v : values)
         if (!std::isfinite(v))
             return false;
@@ -32,7 +34,8 @@ CalcOutcome calculateStoredBuilding(BuildingRecord& r, const SettingsRecord& s, 
         return {CalcStatus::Incomplete, QString(), false, false};
     const AutoCalcCheck autoCheck = autoCalcChecks(r, s);
     if (!autoCheck.allowed)
-        return {CalcStatus::Implausible, autoCheck.firstLine + QLatin1Char(' ') + autoCheck.secondLine, false, false};
+        return {CalcStatus::Implausible, autoCheck.firstLine + QLatin1Char(' ') + autoCheck.secondLine, false,
+                false};
     if (const auto refusal = calculationRefusal(r, s))
         return {CalcStatus::Invalid, refusal->text, false, false};
     const CommandCheck command = commandChecks(r, s, true);
@@ -42,7 +45,8 @@ CalcOutcome calculateStoredBuilding(BuildingRecord& r, const SettingsRecord& s, 
     BuildingCalculation(r, s, c);
     if (!resultsFinite(r, c))
         return {CalcStatus::Invalid,
-                QStringLiteral("Die Berechnung ergibt keine gültigen Zahlen.\rBitte überprüfen Sie Ihre Eingaben."),
+                QStringLiteral(
+                    "Die Berechnung ergibt keine gültigen Zahlen.\rBitte überprüfen Sie Ihre Eingaben."),
                 false, false};
     if (loadTooLarge(r)) {
         if (s.PlausibilityChecks)

@@ -10,7 +10,14 @@ struct BuildingRecord;
 struct SettingsRecord;
 struct CalculationResults;
 
-enum class CalcStatus { Ok, Incomplete, Implausible, TooLarge, Invalid };
+enum class CalcStatus
+{
+    Ok,
+    Incomplete,
+    Implausible,
+    TooLarge,
+    Invalid
+};
 
 struct CalcOutcome
 {

@@ -6,8 +6,7 @@ namespace orv {
 
 namespace {
 
-template <typename Codec, typename Record>
-void mapBuildingFields(Codec& io, Record& r)
+template <typename Codec, typename Record> void mapBuildingFields(Codec& io, Record& r)
 {
     io.shortString(0, 30, r.FileTitle);
     io.shortString(52, 150, r.FileNotice);

@@ -52,7 +52,9 @@ void BuildingCalculation(BuildingRecord& r, const SettingsRecord& s, Calculation
     c.GroundDepth = r.GroundwaterDepth == 0 ? 1.0e-5f : single(r.GroundwaterDepth);
     const double T = c.GroundDepth;
 
-    const auto groundTerm = [&] { return 0.24 * std::sqrt(power(T, -0.44) * r.BaseArea * power(L / B, -0.36)); };
+    const auto groundTerm = [&] {
+        return 0.24 * std::sqrt(power(T, -0.44) * r.BaseArea * power(L / B, -0.36));
+    };
     c.RGroundWallToAir = single(groundTerm() + (ri + r.RGroundWall + ra));
     c.RFloorToAir = single(groundTerm() + (ri + r.RFloor + ra));
     c.RGroundWallToWater = single(ri + r.RGroundWall + T / lambdaE);
@@ -101,10 +103,11 @@ void BuildingCalculation(BuildingRecord& r, const SettingsRecord& s, Calculation
                             (s.LoadIncreasePercent / 100.0 + 1.0));
     r.SpecificLoad = single(double(r.BuildingLoad) / (double(r.Storeys) * r.BaseArea) * 1000.0 / (p / 100.0));
 
-    c.MeanK = single((double(r.OuterWallArea) * r.KOuterWall + double(r.WindowArea) * r.KWindow +
-                      double(c.RoofLossArea) * r.KRoof + (1.0 / (ri + r.RGroundWall + ra)) * hE * 2.0 * (L + B) +
-                      (1.0 / (ri + r.RFloor + ra)) * r.BaseArea) /
-                     c.EnvelopeArea);
+    c.MeanK =
+        single((double(r.OuterWallArea) * r.KOuterWall + double(r.WindowArea) * r.KWindow +
+                double(c.RoofLossArea) * r.KRoof + (1.0 / (ri + r.RGroundWall + ra)) * hE * 2.0 * (L + B) +
+                (1.0 / (ri + r.RFloor + ra)) * r.BaseArea) /
+               c.EnvelopeArea);
     c.EffectiveK = single(double(r.TransmissionLoad) / (dT * c.EnvelopeArea) * 1000.0);
 }
 

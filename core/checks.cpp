@@ -22,7 +22,8 @@ struct Limit
 
 // Tested in this order; only the first failing one acts.
 const Limit kLimits[] = {
-    {&BuildingRecord::KOuterWall, 10, InputId::KOuterWall, "Der k-Wert der Außenwand ist unrealistisch groß (>10)"},
+    {&BuildingRecord::KOuterWall, 10, InputId::KOuterWall,
+     "Der k-Wert der Außenwand ist unrealistisch groß (>10)"},
     {&BuildingRecord::KWindow, 10, InputId::KWindow, "Der k-Wert der Fenster ist unrealistisch groß (>10)"},
     {&BuildingRecord::KRoof, 10, InputId::KRoof,
      "Der k-Wert des Dachs bzw. der Decke ist unrealistisch groß (>10)"},
@@ -70,8 +71,9 @@ CommandCheck commandChecks(BuildingRecord& r, const SettingsRecord& s, bool auto
         for (const Limit& limit : kLimits) {
             if (r.*limit.field > limit.limit) {
                 r.*limit.field = 0;
-                check.messages.push_back({QString::fromUtf8(limit.message), QStringLiteral("Eingabe überprüfen"),
-                                          MessageIcon::Warning, MessageButtons::Ok});
+                check.messages.push_back({QString::fromUtf8(limit.message),
+                                          QStringLiteral("Eingabe überprüfen"), MessageIcon::Warning,
+                                          MessageButtons::Ok});
                 check.focus = limit.input;
                 check.resetField = limit.input;
                 check.allowed = false;
@@ -103,11 +105,13 @@ AutoCalcCheck autoCalcChecks(const BuildingRecord& r, const SettingsRecord& s)
 
 std::optional<Message> calculationRefusal(const BuildingRecord& r, const SettingsRecord& s)
 {
-    const float sizes[] = {r.BuildingLength, r.BuildingWidth, r.HeatedHeight, r.RoofHeight, r.GroundWallHeight,
-                           r.KOuterWall, r.KWindow, r.RFloor, r.KRoof, r.RGroundWall, r.RoofArea, r.WindowArea,
-                           r.GableArea, r.RoofVolume, r.MinAirChange, r.VentilationShare};
-    const float constants[] = {s.AirDensity, s.AirHeatCapacity, s.GroundConductivity, s.InnerSurfaceResistance,
-                               s.OuterSurfaceResistance};
+    const float sizes[] = {
+        r.BuildingLength,  r.BuildingWidth, r.HeatedHeight, r.RoofHeight, r.GroundWallHeight,
+        r.KOuterWall,      r.KWindow,       r.RFloor,       r.KRoof,      r.RGroundWall,
+        r.RoofArea,        r.WindowArea,    r.GableArea,    r.RoofVolume, r.MinAirChange,
+        r.VentilationShare};
+    const float constants[] = {s.AirDensity, s.AirHeatCapacity, s.GroundConductivity,
+                               s.InnerSurfaceResistance, s.OuterSurfaceResistance};
     bool sound = r.Storeys >= 0 && r.GroundwaterDepth >= 0 && r.UsableAreaPercent >= 0;
     for (float v : sizes)
         sound = sound && finiteNonNegative(v);
@@ -130,8 +134,9 @@ std::optional<Message> calculationRefusal(const BuildingRecord& r, const Setting
         return refusal("Der Anteil der Nutzfläche an der Geschoßfläche ist 0 %.\r"
                        "Bitte geben Sie unter Gebäude-Werte (F8) einen Anteil an.");
     if (ti == ta)
-        return refusal("Raumtemperatur und Normaußentemperatur sind gleich:\r"
-                       "ohne Temperaturdifferenz gibt es keine Heizlast. Bitte überprüfen Sie die Gebäude-Werte (F8).");
+        return refusal(
+            "Raumtemperatur und Normaußentemperatur sind gleich:\r"
+            "ohne Temperaturdifferenz gibt es keine Heizlast. Bitte überprüfen Sie die Gebäude-Werte (F8).");
     return std::nullopt;
 }
 

@@ -19,8 +19,8 @@ inline constexpr double kMaxBuildingLoad = 100000.0; // kW
 struct CommandCheck
 {
     bool allowed = true;
-    std::vector<Message> messages;    // in the order they are shown
-    std::optional<InputId> focus;     // the input that gets the focus afterwards
+    std::vector<Message> messages;     // in the order they are shown
+    std::optional<InputId> focus;      // the input that gets the focus afterwards
     std::optional<InputId> resetField; // the implausible value that was set to 0 in the record
 };
 

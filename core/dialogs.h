@@ -22,7 +22,7 @@ struct FileDialogRequest
 // Every modal interaction goes through here: Qt dialogs in the program, a scripted fake in tests.
 class Dialogs
 {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     virtual MessageAnswer show(const Message& message) = 0;

@@ -75,7 +75,8 @@ bool readInputs(const InputTexts& texts, BuildingRecord& r, CalculationResults& 
     normaliseRoofSpace(r);
     results.EffectiveShare = effectiveShare(r);
     if (r.CellarHeated) {
-        if (!readReal(texts, RGroundWall, r.RGroundWall) || !readReal(texts, GroundWallHeight, r.GroundWallHeight))
+        if (!readReal(texts, RGroundWall, r.RGroundWall) ||
+            !readReal(texts, GroundWallHeight, r.GroundWallHeight))
             return false;
     }
     normaliseCellar(r);
@@ -84,8 +85,9 @@ bool readInputs(const InputTexts& texts, BuildingRecord& r, CalculationResults& 
 
 bool inputsComplete(const BuildingRecord& r)
 {
-    const bool base = r.BuildingLength != 0 && r.BuildingWidth != 0 && r.HeatedHeight != 0 && r.KOuterWall != 0 &&
-                      r.KWindow != 0 && r.KRoof != 0 && r.RFloor != 0 && r.Storeys != 0 && r.WindowArea != 0;
+    const bool base = r.BuildingLength != 0 && r.BuildingWidth != 0 && r.HeatedHeight != 0 &&
+                      r.KOuterWall != 0 && r.KWindow != 0 && r.KRoof != 0 && r.RFloor != 0 &&
+                      r.Storeys != 0 && r.WindowArea != 0;
     const bool roof = !r.RoofSpaceHeated || (r.RoofArea != 0 && r.RoofVolume != 0 && r.GableArea != 0);
     const bool cellar = !r.CellarHeated || (r.RGroundWall != 0 && r.GroundWallHeight != 0);
     return base && roof && cellar;

@@ -10,7 +10,8 @@ struct BuildingRecord;
 struct CalculationResults;
 
 // The main window's building inputs, in the order they are read.
-enum class InputId {
+enum class InputId
+{
     Length,           // Edit1, BuildingLength
     Width,            // Edit2, BuildingWidth
     HeatedHeight,     // Edit3

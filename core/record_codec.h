@@ -12,7 +12,7 @@ namespace orv {
 // wrong layout constant fails loudly in tests instead of touching foreign memory.
 class RecordReader
 {
-public:
+  public:
     explicit RecordReader(const QByteArray& bytes) : m_bytes(bytes) {}
 
     float single(qsizetype offset) const;
@@ -21,14 +21,14 @@ public:
     // Length bytes above `capacity` are clamped, so damaged files never read past their field.
     QString shortString(qsizetype offset, int capacity) const;
 
-private:
+  private:
     const char* at(qsizetype offset, qsizetype size) const;
     const QByteArray& m_bytes;
 };
 
 class RecordWriter
 {
-public:
+  public:
     explicit RecordWriter(QByteArray& bytes) : m_bytes(bytes) {}
 
     void single(qsizetype offset, float value);
@@ -37,7 +37,7 @@ public:
     // Text beyond `capacity` characters is cut; the unused tail of the field is zeroed.
     void shortString(qsizetype offset, int capacity, const QString& text);
 
-private:
+  private:
     char* at(qsizetype offset, qsizetype size);
     QByteArray& m_bytes;
 };
@@ -61,10 +61,12 @@ struct FieldReader
     void single(qsizetype offset, float& v) const { v = in.single(offset); }
     void int32(qsizetype offset, std::int32_t& v) const { v = in.int32(offset); }
     void boolean(qsizetype offset, bool& v) const { v = in.boolean(offset); }
-    void shortString(qsizetype offset, int capacity, QString& v) const { v = in.shortString(offset, capacity); }
+    void shortString(qsizetype offset, int capacity, QString& v) const
+    {
+        v = in.shortString(offset, capacity);
+    }
     void layerTable(qsizetype offset, LayerTable& t) const { readLayerTable(in, offset, t); }
-    template <std::size_t N>
-    void singles(qsizetype offset, std::array<float, N>& v) const
+    template <std::size_t N> void singles(qsizetype offset, std::array<float, N>& v) const
     {
         for (std::size_t i = 0; i < N; ++i)
             v[i] = in.single(offset + static_cast<qsizetype>(i) * 4);
@@ -88,8 +90,7 @@ struct FieldWriter
         out.shortString(offset, capacity, v);
     }
     void layerTable(qsizetype offset, const LayerTable& t) const { writeLayerTable(out, offset, t); }
-    template <std::size_t N>
-    void singles(qsizetype offset, const std::array<float, N>& v) const
+    template <std::size_t N> void singles(qsizetype offset, const std::array<float, N>& v) const
     {
         for (std::size_t i = 0; i < N; ++i)
             out.single(offset + static_cast<qsizetype>(i) * 4, v[i]);

@@ -13,6 +13,7 @@ struct FileState
     QString CurrentFilePath;
     QString CurrentFileName;
     QString FileToOpen;
+    int AutoSaveCount = 0; // automatic saves of the last building in this run
 };
 
 } // namespace orv

@@ -15,18 +15,20 @@ QString settingsFilePath(const QString& programDir)
 
 QString readErrorMessage(const QString& programDir, int readErrors)
 {
-    return QStringLiteral("FEHLER! Datei DataSet.kvz (Einstellungen/Vorgaben) im Verzeichnis \r") + programDir +
-           QStringLiteral(" fehlt oder ist beschädigt.  (Fehlercode: ") + QString::number(readErrors) +
-           QStringLiteral(")") + QStringLiteral("\r\r") +
+    return QStringLiteral("FEHLER! Datei DataSet.kvz (Einstellungen/Vorgaben) im Verzeichnis \r") +
+           programDir + QStringLiteral(" fehlt oder ist beschädigt.  (Fehlercode: ") +
+           QString::number(readErrors) + QStringLiteral(")") + QStringLiteral("\r\r") +
            QStringLiteral("Bitte UNBEDINGT Programm bzw. o.g. Datei neu von Diskette installieren") +
-           QStringLiteral("\r") + QStringLiteral("Erledigen Sie das umgehend, da das Programm sonst falsch rechnet !");
+           QStringLiteral("\r") +
+           QStringLiteral("Erledigen Sie das umgehend, da das Programm sonst falsch rechnet !");
 }
 
 void Standardvorgaben_Nach_lesefehler(SettingsRecord& settings, const QString& programDir, int readErrors,
                                       bool showMessage, Dialogs& dialogs)
 {
     if (showMessage)
-        dialogs.show({readErrorMessage(programDir, readErrors), QString(), MessageIcon::None, MessageButtons::Ok});
+        dialogs.show(
+            {readErrorMessage(programDir, readErrors), QString(), MessageIcon::None, MessageButtons::Ok});
     applyFactoryDefaults(settings, programDir);
 }
 
@@ -60,8 +62,8 @@ bool Vorgaben_Speichern(const SettingsRecord& settings, const QString& programDi
 {
     if (writeFileAtomically(settingsFilePath(programDir), encodeSettings(settings)))
         return true;
-    dialogs.show({QStringLiteral("Fehler bei Datenträgerzugriff."), QStringLiteral("Fehler"), MessageIcon::Error,
-                  MessageButtons::Ok});
+    dialogs.show({QStringLiteral("Fehler bei Datenträgerzugriff."), QStringLiteral("Fehler"),
+                  MessageIcon::Error, MessageButtons::Ok});
     return false;
 }
 

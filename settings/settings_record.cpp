@@ -4,8 +4,7 @@ namespace orv {
 
 namespace {
 
-template <typename Codec, typename Record>
-void mapSettingsFields(Codec& io, Record& r)
+template <typename Codec, typename Record> void mapSettingsFields(Codec& io, Record& r)
 {
     io.shortString(0, 30, r.ProgramTitle);
     io.shortString(52, 150, r.FileDescription);
@@ -70,8 +69,9 @@ struct PresetDefaults
 // Slots 1..6; the roof texts end with a blank, as the construction texts were always stored.
 const PresetDefaults kPresetDefaults[6] = {
     {0.22f, 1.1f, 0.16f, 3.5f, 3.5f, "sehr gute (Niedrigenergiehaus)",
-     "36 cm Leichthochlochziegel + 12 cm Dämmung 035", "Wärmeschutzverglasung", "Decke/Dach: 20 cm Dämmung 035 ",
-     "24 cm Betonplatte + 12 cm Dämmung 035", "24 cm Betonplatte + 12 cm Dämmung 035"},
+     "36 cm Leichthochlochziegel + 12 cm Dämmung 035", "Wärmeschutzverglasung",
+     "Decke/Dach: 20 cm Dämmung 035 ", "24 cm Betonplatte + 12 cm Dämmung 035",
+     "24 cm Betonplatte + 12 cm Dämmung 035"},
     {0.5f, 1.3f, 0.22f, 1.9f, 1.9f, "gute (ab BJ 1995)", "36 cm Hochlochziegel + 4 cm Dämmung 035",
      "Wärmeschutzverglasung", "Decke/Dach: 14 cm Dämmung 035 ", "24 cm Betonplatte + 6 cm Dämmung 035",
      "24 cm Betonplatte + 6 cm Dämmung 035"},
@@ -79,9 +79,11 @@ const PresetDefaults kPresetDefaults[6] = {
      "Doppelverglasung aus zwei Isoliereinheiten", "Decke/Dach: 8 cm Dämmung 035 ",
      "24 cm Betonplatte + 5 cm Dämmung 040", "24 cm Betonplatte + 5 cm Dämmung 040"},
     {1.3f, 2.8f, 0.6f, 0.7f, 0.65f, "schlechte (BJ 1977-1983)", "36 cm Vollziegel", "Isolierverglasung",
-     "Decke/Dach: 5 cm Dämmung 045 ", "24 cm Betonplatte + 2 cm Dämmung 045", "36 cm Kalksandstein 1200 kg/m³"},
-    {1.55f, 3.5f, 0.8f, 0.2f, 0.35f, "sehr schlechte (vor BJ 1976)", "36 cm Kalksandstein", "Doppelverglasung",
-     "Decke/Dach: 4cm Dämmung 050 ", "24 cm Normalbeton", "36 cm Kalksandstein 1800 kg/m³"},
+     "Decke/Dach: 5 cm Dämmung 045 ", "24 cm Betonplatte + 2 cm Dämmung 045",
+     "36 cm Kalksandstein 1200 kg/m³"},
+    {1.55f, 3.5f, 0.8f, 0.2f, 0.35f, "sehr schlechte (vor BJ 1976)", "36 cm Kalksandstein",
+     "Doppelverglasung", "Decke/Dach: 4cm Dämmung 050 ", "24 cm Normalbeton",
+     "36 cm Kalksandstein 1800 kg/m³"},
     {0.5f, 1.3f, 0.22f, 1.9f, 1.9f, "k-Werte nach WÄRMESCHUTZVERORDNUNG 95",
      "z.B. 36 cm Hochlochziegel + 4 cm Dämmung 035", "Wärmeschutzverglasung", "14 cm Dämmung 035 ",
      "z.B. 24 cm Betonplatte + 6 cm Dämmung 035", "z.B. 24 cm Betonplatte + 6 cm Dämmung 035"},
@@ -91,8 +93,8 @@ const PresetDefaults kPresetDefaults[6] = {
 
 QByteArray encodeSettings(const SettingsRecord& record)
 {
-    QByteArray bytes = record.image.size() == SettingsRecord::Size ? record.image
-                                                                    : QByteArray(SettingsRecord::Size, '\0');
+    QByteArray bytes =
+        record.image.size() == SettingsRecord::Size ? record.image : QByteArray(SettingsRecord::Size, '\0');
     bytes.detach();
     RecordWriter writer(bytes);
     FieldWriter io{writer};

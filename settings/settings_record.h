@@ -58,11 +58,11 @@ struct SettingsRecord
     bool ConfirmDelete = false;
     bool StartMaximized = false;
     bool MaximizeMainOnly = false;
-    QString PresetPassword;                  // ShortString[10]
-    QString EditorName;                      // ShortString[60]
-    std::array<QString, 4> RecentFiles;      // ShortString[255] each, "LEER" = empty entry
-    QString BuildingsFolder;                 // ShortString[255]
-    std::array<QString, 4> RecentCaptions;   // ShortString[255] each
+    QString PresetPassword;                // ShortString[10]
+    QString EditorName;                    // ShortString[60]
+    std::array<QString, 4> RecentFiles;    // ShortString[255] each, "LEER" = empty entry
+    QString BuildingsFolder;               // ShortString[255]
+    std::array<QString, 4> RecentCaptions; // ShortString[255] each
     // [kind 1..4][slot 1..7] at [kind-1][slot-1]; windows have no layer table.
     std::array<std::array<LayerTable, kPresetSlots>, kLayerKinds> PresetLayerTables;
 

@@ -1,6 +1,6 @@
+#include "../core/worked_examples.h"
 #include "core/building_record.h"
 #include "settings/settings_record.h"
-#include "../core/worked_examples.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -26,7 +26,7 @@ struct CliRun
 
 class CalcCliTest : public ::testing::Test
 {
-protected:
+  protected:
     QTemporaryDir dir;
 
     QString write(const QString& name, const QByteArray& bytes)
@@ -37,7 +37,10 @@ protected:
         f.write(bytes);
         return path;
     }
-    QString writeBuilding(const QString& name, const BuildingRecord& r) { return write(name, encodeBuilding(r)); }
+    QString writeBuilding(const QString& name, const BuildingRecord& r)
+    {
+        return write(name, encodeBuilding(r));
+    }
 
     static CliRun run(const QStringList& args)
     {
@@ -105,8 +108,8 @@ TEST_F(CalcCliTest, OneLinePerFileWithEveryStatus)
     EXPECT_EQ(status(2), QStringLiteral("implausible"));
     EXPECT_EQ(message(2), QStringLiteral("k-Wert eines Bauteils ist zu hoch  (> 10)"));
     EXPECT_EQ(status(3), QStringLiteral("too-large"));
-    EXPECT_EQ(message(3),
-              QStringLiteral("Heizlast des Gebäudes ist unrealistisch groß (>100.000 kW).\rBitte überprüfen Sie Ihre Eingaben."));
+    EXPECT_EQ(message(3), QStringLiteral("Heizlast des Gebäudes ist unrealistisch groß (>100.000 kW).\rBitte "
+                                         "überprüfen Sie Ihre Eingaben."));
     EXPECT_FALSE(r.lines[3].contains(QStringLiteral("BuildingLoad")));
     EXPECT_EQ(status(4), QStringLiteral("unreadable"));
     EXPECT_EQ(status(5), QStringLiteral("unreadable"));
@@ -124,8 +127,8 @@ TEST_F(CalcCliTest, SettingsFileGivesTheConstants)
     big.BuildingLength = big.BuildingWidth = 2000;
     big.HeatedHeight = 300;
     const QString building = writeBuilding(QStringLiteral("a.orv"), test::workedExample1());
-    const CliRun r = run({QStringLiteral("--settings"), settings, building,
-                          writeBuilding(QStringLiteral("big.orv"), big)});
+    const CliRun r = run(
+        {QStringLiteral("--settings"), settings, building, writeBuilding(QStringLiteral("big.orv"), big)});
     EXPECT_EQ(r.exitCode, 0);
     ASSERT_EQ(r.lines.size(), 2);
     EXPECT_NEAR(r.lines[0][QStringLiteral("BuildingLoad")].toDouble(), 5.9620 * 1.1, 1e-4);
@@ -133,8 +136,8 @@ TEST_F(CalcCliTest, SettingsFileGivesTheConstants)
     EXPECT_EQ(r.lines[1][QStringLiteral("status")].toString(), QStringLiteral("too-large"));
     EXPECT_TRUE(r.lines[1].contains(QStringLiteral("BuildingLoad")));
 
-    const CliRun bad = run({QStringLiteral("--settings"), write(QStringLiteral("short.kvz"), QByteArray(100, '\0')),
-                            building});
+    const CliRun bad = run(
+        {QStringLiteral("--settings"), write(QStringLiteral("short.kvz"), QByteArray(100, '\0')), building});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.lines.isEmpty());
     EXPECT_FALSE(bad.err.isEmpty());
@@ -150,11 +153,13 @@ TEST_F(CalcCliTest, UsageAndTextSummary)
     EXPECT_TRUE(help.out.contains(QStringLiteral("orvenna-calc")));
 
     QProcess p;
-    p.start(QStringLiteral(ORVENNA_CALC),
-            {QStringLiteral("--text"), writeBuilding(QStringLiteral("Haus Meier.orv"), test::workedExample1())});
+    p.start(
+        QStringLiteral(ORVENNA_CALC),
+        {QStringLiteral("--text"), writeBuilding(QStringLiteral("Haus Meier.orv"), test::workedExample1())});
     ASSERT_TRUE(p.waitForFinished(30000));
     const QString text = QString::fromUtf8(p.readAllStandardOutput());
-    EXPECT_TRUE(text.contains(QStringLiteral("Haus Meier.orv: QT = 5,12 kW, QL = 1,69 kW, QN = 5,96 kW, qN = 53,23 W/m²")))
+    EXPECT_TRUE(text.contains(
+        QStringLiteral("Haus Meier.orv: QT = 5,12 kW, QL = 1,69 kW, QN = 5,96 kW, qN = 53,23 W/m²")))
         << text.toStdString();
 }
 

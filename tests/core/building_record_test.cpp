@@ -22,11 +22,12 @@ BuildingRecord everyFieldSet()
     r.FileTitle = QStringLiteral("kvz Orvenna ");
     r.FileNotice = QStringLiteral("Dies ist eine Gebäudedatei");
     float v = 1.25f;
-    for (float* f : {&r.BuildingLength, &r.BuildingWidth, &r.HeatedHeight, &r.RoofHeight, &r.GroundWallHeight,
-                     &r.KOuterWall, &r.KWindow, &r.RFloor, &r.KRoof, &r.RGroundWall, &r.RoofArea, &r.WindowArea,
-                     &r.OuterWallArea, &r.BaseArea, &r.GableArea, &r.TransmissionLoad, &r.VentilationLoad,
-                     &r.BuildingLoad, &r.SpecificLoad, &r.BuildingVolume, &r.RoofVolume, &r.AVRatio,
-                     &r.WindowFraction, &r.MinAirChange, &r.VentilationShare})
+    for (float* f :
+         {&r.BuildingLength,   &r.BuildingWidth,   &r.HeatedHeight,   &r.RoofHeight,   &r.GroundWallHeight,
+          &r.KOuterWall,       &r.KWindow,         &r.RFloor,         &r.KRoof,        &r.RGroundWall,
+          &r.RoofArea,         &r.WindowArea,      &r.OuterWallArea,  &r.BaseArea,     &r.GableArea,
+          &r.TransmissionLoad, &r.VentilationLoad, &r.BuildingLoad,   &r.SpecificLoad, &r.BuildingVolume,
+          &r.RoofVolume,       &r.AVRatio,         &r.WindowFraction, &r.MinAirChange, &r.VentilationShare})
         *f = (v += 1.5f);
     r.RoomTemperature = 20;
     r.OutsideTemperature = -12;
@@ -94,9 +95,9 @@ TEST(BuildingRecordTest, RoundTripIsByteIdentical)
 TEST(BuildingRecordTest, ReadsDamagedBytesSafely)
 {
     QByteArray bytes(6000, '\0');
-    bytes[688] = char(0xff);              // length byte far above 60
+    bytes[688] = char(0xff); // length byte far above 60
     std::memset(bytes.data() + 689, 'a', 200);
-    bytes[668] = 2;                       // any non-zero byte is true
+    bytes[668] = 2;                                         // any non-zero byte is true
     std::memcpy(bytes.data() + 568, "\x00\x00\xc0\x7f", 4); // NaN
     const auto r = decodeBuilding(bytes);
     ASSERT_TRUE(r);

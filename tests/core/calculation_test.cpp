@@ -134,8 +134,8 @@ TEST(CalculationTest, NoGroundwaterDepthUsesATinyDepth)
     b.GroundwaterDepth = 0;
     const Calculated run = calculate(b);
     EXPECT_EQ(run.c.GroundDepth, 1.0e-5f);
-    EXPECT_GT(groundTerm(run), 25); // 1.45 with 5 m: the ground term grows large
-    EXPECT_NEAR(run.c.RFloorToWater, 0.13 + 1.0, 1e-5);        // T / lambdaE vanishes
+    EXPECT_GT(groundTerm(run), 25);                     // 1.45 with 5 m: the ground term grows large
+    EXPECT_NEAR(run.c.RFloorToWater, 0.13 + 1.0, 1e-5); // T / lambdaE vanishes
     EXPECT_TRUE(std::isfinite(run.r.BuildingLoad));
 }
 

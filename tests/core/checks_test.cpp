@@ -22,7 +22,8 @@ TEST(CommandChecksTest, WindowAreaEqualToGrossWallIsRefusedOnlyWithoutAutoCalc)
     CommandCheck check = commandChecks(r, s, false);
     EXPECT_FALSE(check.allowed);
     ASSERT_EQ(check.messages.size(), 1u);
-    EXPECT_EQ(check.messages[0].text, QStringLiteral("Die Fensterfläche ist größer als die Außenwandfläche (198 m²)."));
+    EXPECT_EQ(check.messages[0].text,
+              QStringLiteral("Die Fensterfläche ist größer als die Außenwandfläche (198 m²)."));
     EXPECT_EQ(check.messages[0].icon, MessageIcon::Error);
     EXPECT_EQ(check.focus, InputId::WindowArea);
     EXPECT_EQ(r.OuterWallArea, 0);
@@ -47,11 +48,13 @@ TEST(CommandChecksTest, FirstImplausibleValueIsResetAndFocused)
         {&BuildingRecord::KOuterWall, 10.0f, false, InputId::KOuterWall, ""},
         {&BuildingRecord::KOuterWall, 10.01f, true, InputId::KOuterWall,
          "Der k-Wert der Außenwand ist unrealistisch groß (>10)"},
-        {&BuildingRecord::KWindow, 12, true, InputId::KWindow, "Der k-Wert der Fenster ist unrealistisch groß (>10)"},
+        {&BuildingRecord::KWindow, 12, true, InputId::KWindow,
+         "Der k-Wert der Fenster ist unrealistisch groß (>10)"},
         {&BuildingRecord::KRoof, 11, true, InputId::KRoof,
          "Der k-Wert des Dachs bzw. der Decke ist unrealistisch groß (>10)"},
         {&BuildingRecord::RFloor, 20.0f, false, InputId::RFloor, ""},
-        {&BuildingRecord::RFloor, 25, true, InputId::RFloor, "Der R-Wert des Fußbodens ist unrealistisch groß (>20)"},
+        {&BuildingRecord::RFloor, 25, true, InputId::RFloor,
+         "Der R-Wert des Fußbodens ist unrealistisch groß (>20)"},
         {&BuildingRecord::RGroundWall, 21, true, InputId::RGroundWall,
          "Der R-Wert der erdreichberührten Außenwand ist unrealistisch groß (>20)"},
     };
@@ -134,12 +137,15 @@ TEST(CalculationRefusalTest, UnusableValuesAreRefusedWithAMessage)
     };
     refusedWith([](BuildingRecord& r) { r.UsableAreaPercent = 0; }, "Nutzfläche");
     refusedWith([](BuildingRecord& r) { r.OutsideTemperature = r.RoomTemperature; }, "gleich");
-    refusedWith([](BuildingRecord& r) { r.KOuterWall = std::numeric_limits<float>::quiet_NaN(); }, "ungültige");
-    refusedWith([](BuildingRecord& r) { r.BuildingLength = std::numeric_limits<float>::infinity(); }, "ungültige");
+    refusedWith([](BuildingRecord& r) { r.KOuterWall = std::numeric_limits<float>::quiet_NaN(); },
+                "ungültige");
+    refusedWith([](BuildingRecord& r) { r.BuildingLength = std::numeric_limits<float>::infinity(); },
+                "ungültige");
     refusedWith([](BuildingRecord& r) { r.WindowArea = -1; }, "ungültige");
     refusedWith([](BuildingRecord& r) { r.GroundwaterDepth = -3; }, "ungültige");
-    refusedWith([](BuildingRecord& r) { r.OutsideTemperature = std::numeric_limits<std::int32_t>::max() - 5; },
-                "Temperaturen");
+    refusedWith(
+        [](BuildingRecord& r) { r.OutsideTemperature = std::numeric_limits<std::int32_t>::max() - 5; },
+        "Temperaturen");
     refusedWith([](BuildingRecord& r) { r.RoomTemperature = std::numeric_limits<std::int32_t>::min(); },
                 "Temperaturen");
 

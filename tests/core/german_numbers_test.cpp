@@ -27,23 +27,23 @@ TEST_P(FormatNumberTest, FormatsGerman)
 
 INSTANTIATE_TEST_SUITE_P(
     Patterns, FormatNumberTest,
-    ::testing::Values(
-        FormatCase{"%f", 0.22f, "0,22"}, FormatCase{"%f", 3.5, "3,50"}, FormatCase{"%f", 12345.678, "12345,68"},
-        FormatCase{"%0.1f", 0.55, "0,6"}, FormatCase{"%0.2f", 2.5, "2,50"}, FormatCase{"%-0.1f", 0.7f, "0,7"},
-        FormatCase{"%-0.1f", 0.5, "0,5"}, FormatCase{"%-0.0n", 1234.5, "1.235"},
-        FormatCase{"%-0.0n", 178, "178"}, FormatCase{"%-0.0n", 1234567.4, "1.234.567"},
-        FormatCase{"%-0.1n", 358.04, "358,0"}, FormatCase{"%-0.1n", 12345.75, "12.345,8"},
-        FormatCase{"%-0.2n", 12345.678, "12.345,68"}, FormatCase{"%-0.2n", 0.125, "0,13"},
-        FormatCase{"%-0.2n", 3.456, "3,46"}, FormatCase{"%-0.2n", -1.005, "-1,00"},
-        FormatCase{"%-0.2n", -2.5, "-2,50"}, FormatCase{"%0.3n", 1234.5678, "1.234,568"},
-        FormatCase{"%0.3n", 0.0005, "0,001"},
-        // Halves away from zero, also below zero.
-        FormatCase{"%-0.0n", 2.5, "3"}, FormatCase{"%-0.0n", -2.5, "-3"},
-        // A Single is widened exactly: 1.115f lies above 1.115.
-        FormatCase{"%-0.2n", 1.115f, "1,12"}, FormatCase{"%-0.2n", 1.115, "1,11"},
-        // Never a minus on a value that rounds to zero.
-        FormatCase{"%-0.2n", -0.001, "0,00"}, FormatCase{"%f", -0.004, "0,00"}, FormatCase{"%-0.0n", -0.4, "0"},
-        FormatCase{"%-0.1f", -0.0, "0,0"}));
+    ::testing::Values(FormatCase{"%f", 0.22f, "0,22"}, FormatCase{"%f", 3.5, "3,50"},
+                      FormatCase{"%f", 12345.678, "12345,68"}, FormatCase{"%0.1f", 0.55, "0,6"},
+                      FormatCase{"%0.2f", 2.5, "2,50"}, FormatCase{"%-0.1f", 0.7f, "0,7"},
+                      FormatCase{"%-0.1f", 0.5, "0,5"}, FormatCase{"%-0.0n", 1234.5, "1.235"},
+                      FormatCase{"%-0.0n", 178, "178"}, FormatCase{"%-0.0n", 1234567.4, "1.234.567"},
+                      FormatCase{"%-0.1n", 358.04, "358,0"}, FormatCase{"%-0.1n", 12345.75, "12.345,8"},
+                      FormatCase{"%-0.2n", 12345.678, "12.345,68"}, FormatCase{"%-0.2n", 0.125, "0,13"},
+                      FormatCase{"%-0.2n", 3.456, "3,46"}, FormatCase{"%-0.2n", -1.005, "-1,00"},
+                      FormatCase{"%-0.2n", -2.5, "-2,50"}, FormatCase{"%0.3n", 1234.5678, "1.234,568"},
+                      FormatCase{"%0.3n", 0.0005, "0,001"},
+                      // Halves away from zero, also below zero.
+                      FormatCase{"%-0.0n", 2.5, "3"}, FormatCase{"%-0.0n", -2.5, "-3"},
+                      // A Single is widened exactly: 1.115f lies above 1.115.
+                      FormatCase{"%-0.2n", 1.115f, "1,12"}, FormatCase{"%-0.2n", 1.115, "1,11"},
+                      // Never a minus on a value that rounds to zero.
+                      FormatCase{"%-0.2n", -0.001, "0,00"}, FormatCase{"%f", -0.004, "0,00"},
+                      FormatCase{"%-0.0n", -0.4, "0"}, FormatCase{"%-0.1f", -0.0, "0,0"}));
 
 TEST(ParseDecimalTest, ReadsTypedText)
 {
@@ -57,7 +57,8 @@ TEST(ParseDecimalTest, ReadsTypedText)
 
 TEST(ParseDecimalTest, RefusesWhatIsNoNumber)
 {
-    for (const char* text : {"", ",", "1,2,3", "1.5", "-1", "+1", " 1", "1 ", "1e5", "abc", "1,,", "nan", "inf"})
+    for (const char* text :
+         {"", ",", "1,2,3", "1.5", "-1", "+1", " 1", "1 ", "1e5", "abc", "1,,", "nan", "inf"})
         EXPECT_FALSE(parseDecimal(QString::fromUtf8(text))) << text;
     // Larger than any Single.
     EXPECT_FALSE(parseDecimal(QString(60, QLatin1Char('9'))));

@@ -25,10 +25,20 @@ TEST(InputReadingTest, ReadsEveryInputAndEmptyMeansZero)
     r.KWindow = 9; // overwritten by the empty input
     CalculationResults c;
     using enum InputId;
-    const InputTexts t = texts({{Length, "12"}, {Width, "9,5"}, {HeatedHeight, "5"}, {KOuterWall, "0,4"},
-                                {KWindow, ""}, {RFloor, "1,5"}, {KRoof, "0,25"}, {Storeys, "3"},
-                                {WindowArea, "30"}, {RoofArea, "160"}, {RoofVolume, "150"}, {GableArea, "40"},
-                                {RGroundWall, "1,2"}, {GroundWallHeight, "2,5"}});
+    const InputTexts t = texts({{Length, "12"},
+                                {Width, "9,5"},
+                                {HeatedHeight, "5"},
+                                {KOuterWall, "0,4"},
+                                {KWindow, ""},
+                                {RFloor, "1,5"},
+                                {KRoof, "0,25"},
+                                {Storeys, "3"},
+                                {WindowArea, "30"},
+                                {RoofArea, "160"},
+                                {RoofVolume, "150"},
+                                {GableArea, "40"},
+                                {RGroundWall, "1,2"},
+                                {GroundWallHeight, "2,5"}});
     ASSERT_TRUE(readInputs(t, r, c));
     EXPECT_EQ(r.BuildingWidth, 9.5f);
     EXPECT_EQ(r.KWindow, 0);
@@ -48,9 +58,9 @@ TEST(InputReadingTest, UnheatedRoofAndCellarIgnoreTheirInputs)
     r.VentilationShare = 0.5f;
     CalculationResults c;
     using enum InputId;
-    ASSERT_TRUE(readInputs(texts({{HeatedHeight, "9"}, {RoofArea, "1,2,3"}, {RGroundWall, "x"},
-                                  {GroundWallHeight, "2"}}),
-                           r, c));
+    ASSERT_TRUE(readInputs(
+        texts({{HeatedHeight, "9"}, {RoofArea, "1,2,3"}, {RGroundWall, "x"}, {GroundWallHeight, "2"}}), r,
+        c));
     EXPECT_EQ(r.RoofArea, 0);
     EXPECT_EQ(r.RoofHeight, 0);
     EXPECT_EQ(r.GroundWallHeight, 0);
@@ -92,7 +102,8 @@ TEST(InputReadingTest, CompletenessNeedsTheHeatedPartsValues)
 
 TEST(InputReadingTest, StoreysSuggestedFromHeight)
 {
-    const std::pair<float, int> cases[] = {{2.75f, 1}, {2.76f, 1}, {5.4f, 1}, {5.5f, 2}, {8.2f, 2}, {8.25f, 3}};
+    const std::pair<float, int> cases[] = {{2.75f, 1}, {2.76f, 1}, {5.4f, 1},
+                                           {5.5f, 2},  {8.2f, 2},  {8.25f, 3}};
     for (auto [height, storeys] : cases)
         EXPECT_EQ(suggestedStoreys(height), storeys) << height;
 }

@@ -16,7 +16,7 @@ namespace {
 
 class SettingsFileTest : public ::testing::Test
 {
-protected:
+  protected:
     QTemporaryDir dir;
     QString programDir = dir.path() + QLatin1Char('/');
     test::ScriptedDialogs dialogs;
@@ -40,10 +40,12 @@ TEST_F(SettingsFileTest, MissingFileGivesFactoryDefaultsAndErrorOne)
     EXPECT_EQ(Vorgaben_einlesen(s, programDir, dialogs), 1);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text,
-              QStringLiteral("FEHLER! Datei DataSet.kvz (Einstellungen/Vorgaben) im Verzeichnis \r") + programDir +
-                  QStringLiteral(" fehlt oder ist beschädigt.  (Fehlercode: 1)\r\rBitte UNBEDINGT Programm bzw. o.g. "
-                                 "Datei neu von Diskette installieren\rErledigen Sie das umgehend, da das Programm "
-                                 "sonst falsch rechnet !"));
+              QStringLiteral("FEHLER! Datei DataSet.kvz (Einstellungen/Vorgaben) im Verzeichnis \r") +
+                  programDir +
+                  QStringLiteral(
+                      " fehlt oder ist beschädigt.  (Fehlercode: 1)\r\rBitte UNBEDINGT Programm bzw. o.g. "
+                      "Datei neu von Diskette installieren\rErledigen Sie das umgehend, da das Programm "
+                      "sonst falsch rechnet !"));
     EXPECT_EQ(s.AirDensity, 1.22f);
     EXPECT_EQ(s.BuildingsFolder, programDir);
     EXPECT_EQ(s.DefaultRoomTemperature, 0); // calculation defaults stay as they were
@@ -59,8 +61,8 @@ TEST_F(SettingsFileTest, ShortFileIsErrorTenWithItsBytesUnderTheDefaults)
     EXPECT_EQ(Vorgaben_einlesen(s, programDir, dialogs), 10);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("(Fehlercode: 10)")));
-    EXPECT_EQ(s.LoadIncreasePercent, 0);      // factory default over the read bytes
-    EXPECT_EQ(s.DefaultRoomTemperature, 20);  // the partly read bytes stay
+    EXPECT_EQ(s.LoadIncreasePercent, 0);     // factory default over the read bytes
+    EXPECT_EQ(s.DefaultRoomTemperature, 20); // the partly read bytes stay
 }
 
 TEST_F(SettingsFileTest, LongerFileIsReadFromItsStartAndSavedShort)

@@ -19,8 +19,10 @@ TEST(SettingsRecordTest, FieldsLieAtTheirOffsets)
     const QByteArray bytes = encodeSettings(s);
 
     ASSERT_EQ(bytes.size(), 36732);
-    EXPECT_EQ(bytes.mid(5921, 7), QByteArray("\x06" "Altbau"));
-    EXPECT_EQ(bytes.mid(6827, 7), QByteArray("\x06" "Eigene"));
+    EXPECT_EQ(bytes.mid(5921, 7), QByteArray("\x06"
+                                             "Altbau"));
+    EXPECT_EQ(bytes.mid(6827, 7), QByteArray("\x06"
+                                             "Eigene"));
     EXPECT_EQ(bytes.mid(580 + 24, 4), QByteArray::fromHex("00002040"));
     EXPECT_EQ(bytes.mid(7020, 4), QByteArray::fromHex("f4ffffff"));
     EXPECT_EQ(bytes[7048], 1);
@@ -33,7 +35,8 @@ TEST(SettingsRecordTest, FieldsLieAtTheirOffsets)
 TEST(SettingsRecordTest, ReservedBytesAreKeptAsRead)
 {
     QByteArray file = encodeSettings(shippedDefaultSettings(QStringLiteral("/opt/orvenna/")));
-    for (auto [from, to] : {std::pair{31, 52}, {203, 496}, {6978, 6980}, {7046, 7047}, {9428, 9429}, {36729, 36732}})
+    for (auto [from, to] :
+         {std::pair{31, 52}, {203, 496}, {6978, 6980}, {7046, 7047}, {9428, 9429}, {36729, 36732}})
         for (int i = from; i < to; ++i)
             file[i] = char(0xa0 + (i % 7));
     const auto s = decodeSettings(file);

@@ -16,7 +16,7 @@ namespace orv::test {
 // instead of hanging. Messages with only an OK button need no queued answer.
 class ScriptedDialogs : public Dialogs
 {
-public:
+  public:
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<QString>> inputs;
     std::deque<std::optional<QString>> files;
@@ -59,9 +59,8 @@ public:
         return result;
     }
 
-private:
-    template <typename T>
-    static T next(std::deque<T>& queue, const char* what)
+  private:
+    template <typename T> static T next(std::deque<T>& queue, const char* what)
     {
         if (queue.empty())
             throw std::logic_error(std::string("unexpected ") + what);
