@@ -1,0 +1,114 @@
+#include "app/report_cli.h"
+
+#include "core/automatic_calculation.h"
+#include "core/german_numbers.h"
+#include "core/session.h"
+#include "files/atomic_write.h"
+#include "print/qt/report_pdf.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+namespace orv {
+
+namespace {
+
+const char* kReportUsage = "Aufruf: orvenna-calc [--settings DataSet.kvz] --report AUSGABE.pdf DATEI.orv\n"
+                           "Schreibt den Berechnungsbericht einer Gebäudedatei als PDF (A4, eine Seite).\n"
+                           "--settings liefert Konstanten, Erhöhung und Bearbeiter; ohne gelten die "
+                           "Werkseinstellungen.\n";
+
+int usageError(std::FILE* err, const char* reason)
+{
+    std::fprintf(err, "orvenna-calc: %s\n", reason);
+    std::fputs(kReportUsage, err);
+    return 2;
+}
+
+QString refusalReason(const CalcOutcome& outcome)
+{
+    if (outcome.status == CalcStatus::Incomplete)
+        return QStringLiteral("Eingaben unvollständig");
+    if (!outcome.message.isEmpty())
+        return QString(outcome.message).replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return QStringLiteral("Heizlast des Gebäudes ist unrealistisch groß (>100.000 kW).");
+}
+
+void printError(std::FILE* err, const QString& text)
+{
+    std::fprintf(err, "orvenna-calc: %s\n", text.toLocal8Bit().constData());
+}
+
+} // namespace
+
+int runReportCli(int& argc, char** argv, const QStringList& arguments, std::FILE* out, std::FILE* err)
+{
+    QString settingsPath;
+    QString reportPath;
+    QStringList files;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            std::fputs(kReportUsage, out);
+            return 0;
+        } else if (a == QLatin1String("--settings") || a == QLatin1String("--report")) {
+            if (++i == arguments.size())
+                return usageError(err, a == QLatin1String("--report")
+                                           ? "--report braucht einen Dateinamen"
+                                           : "--settings braucht einen Dateinamen");
+            (a == QLatin1String("--report") ? reportPath : settingsPath) = arguments[i];
+        } else if (a.startsWith(QLatin1String("--"))) {
+            return usageError(err, "mit --report ist nur --settings erlaubt");
+        } else {
+            files << a;
+        }
+    }
+    if (files.size() != 1)
+        return usageError(err, "--report braucht genau eine Gebäudedatei");
+
+    Session session;
+    if (settingsPath.isEmpty()) {
+        applyFactoryDefaults(session.settings, QString());
+    } else {
+        QFile file(settingsPath);
+        std::optional<SettingsRecord> read;
+        if (file.open(QIODevice::ReadOnly))
+            read = decodeSettings(file.read(SettingsRecord::Size));
+        if (!read) {
+            printError(err,
+                       QStringLiteral("Einstellungsdatei %1 kann nicht gelesen werden").arg(settingsPath));
+            return 1;
+        }
+        session.settings = std::move(*read);
+    }
+
+    const QString& buildingPath = files.front();
+    QFile file(buildingPath);
+    std::optional<BuildingRecord> record;
+    if (file.open(QIODevice::ReadOnly))
+        record = decodeBuilding(file.read(BuildingRecord::Size));
+    if (!record) {
+        printError(err,
+                   buildingPath + QStringLiteral(": Die Datei kann nicht als Gebäudedatei gelesen werden."));
+        return 1;
+    }
+    session.building = std::move(*record);
+    const CalcOutcome outcome = calculateStoredBuilding(session.building, session.settings, session.results);
+    if (outcome.status != CalcStatus::Ok || !outcome.resultsValid) {
+        printError(err, buildingPath + QStringLiteral(": kein Bericht, ") + refusalReason(outcome));
+        return 1;
+    }
+
+    // Fonts and the PDF painter need a GUI application, but never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    const QByteArray pdf = calculationReportPdf(session, shortDateToday());
+    if (pdf.isEmpty() || !writeFileAtomically(reportPath, pdf)) {
+        printError(err, reportPath + QStringLiteral(": Fehler bei Datenträgerzugriff."));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace orv
