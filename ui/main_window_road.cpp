@@ -1,0 +1,262 @@
+// The road of one keystroke: change handling, reading, completeness, AutoBerechnen, the calculate command
+// and the results display.
+
+#include "ui/main_window.h"
+
+#include "core/automatic_calculation.h"
+#include "core/calculation.h"
+#include "core/checks.h"
+#include "core/dialogs.h"
+#include "core/german_numbers.h"
+#include "core/session.h"
+#include "ui/hint_switch.h"
+#include "ui/input_edit.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace orv {
+
+namespace {
+
+const QColor kAutoCalcGreen(0, 128, 0);
+const QColor kAutoCalcRed(Qt::red);
+
+} // namespace
+
+InputTexts MainWindow::inputTexts() const
+{
+    InputTexts texts;
+    for (int i = 0; i < kInputCount; ++i)
+        texts[i] = m_inputs[i]->text();
+    return texts;
+}
+
+void MainWindow::EditChange(InputId id)
+{
+    if (m_flags.LoadingBuilding)
+        return;
+    if (id == InputId::HeatedHeight) {
+        if (const auto height = parseDecimal(input(id)->text())) {
+            m_session.building.HeatedHeight = *height;
+            // Setting the storeys runs their own change handling first.
+            if (*height != 0 && m_flags.StoreysFollowHeight)
+                input(InputId::Storeys)->setText(QString::number(suggestedStoreys(*height)));
+        }
+    }
+    if (id == InputId::KOuterWall || id == InputId::KWindow || id == InputId::RFloor || id == InputId::KRoof)
+        kWertspeichern();
+    DatenVollstaendig(true);
+}
+
+bool MainWindow::SofortigesEinlesen()
+{
+    ++m_counters.ReadCount;
+    m_flags.InputsRead = readInputs(inputTexts(), m_session.building, m_session.results);
+    if (!m_flags.InputsRead)
+        m_dialogs.show({QString::fromUtf8(kInputErrorMessage), {}, MessageIcon::None, MessageButtons::Ok});
+    return m_flags.InputsRead;
+}
+
+void MainWindow::DatenVollstaendig(bool saveLast)
+{
+    if (m_startTimer.isActive())
+        return;
+    ++m_counters.CompletenessCheckCount;
+    const bool read = SofortigesEinlesen();
+    if (read) {
+        if (saveLast && m_session.settings.AutoSave && !m_flags.StartingUp && m_saveLastBuilding)
+            m_saveLastBuilding();
+        m_session.file.BuildingModified = true;
+        ++m_counters.ChangeCount;
+    }
+    if (read && inputsComplete(m_session.building)) {
+        if (m_flags.AutoCalcActive)
+            AutoBerechnenGO();
+        else
+            setCalculateEnabled(true);
+        return;
+    }
+    showIncomplete();
+}
+
+void MainWindow::showIncomplete()
+{
+    if (m_flags.AutoCalcActive) {
+        QPalette palette = m_autoPanel->palette();
+        palette.setColor(QPalette::Window, kAutoCalcRed);
+        m_autoPanel->setPalette(palette);
+        ErgebnisseLoeschen();
+    }
+    setCalculateEnabled(false);
+    m_printWanted = false;
+    updatePrintEnabled();
+}
+
+void MainWindow::setAutoPanel(bool allowed, const QString& firstLine, const QString& secondLine)
+{
+    QPalette palette = m_autoPanel->palette();
+    palette.setColor(QPalette::Window, allowed ? kAutoCalcGreen : kAutoCalcRed);
+    palette.setColor(QPalette::BrightText, Qt::white);
+    m_autoPanel->setPalette(palette);
+    m_autoActive->setVisible(allowed);
+    m_autoFirstLine->setText(firstLine);
+    m_autoSecondLine->setText(secondLine);
+    m_autoFirstLine->setVisible(!allowed);
+    m_autoSecondLine->setVisible(!allowed);
+    m_autoPanel->setToolTip({});
+}
+
+void MainWindow::AutoBerechnenGO()
+{
+    const AutoCalcCheck check = autoCalcChecks(m_session.building, m_session.settings);
+    if (!check.allowed) {
+        setAutoPanel(false, check.firstLine, check.secondLine);
+        ErgebnisseLoeschen();
+        return;
+    }
+    setAutoPanel(true, {}, {});
+    HLBerechnen();
+}
+
+void MainWindow::HLBerechnen()
+{
+    BuildingRecord& building = m_session.building;
+    const SettingsRecord& settings = m_session.settings;
+    const CommandCheck check = commandChecks(building, settings, m_flags.AutoCalcActive);
+    for (const Message& message : check.messages)
+        m_dialogs.show(message);
+    if (check.focus)
+        input(*check.focus)->setFocus();
+    if (!check.allowed)
+        return;
+    if (const auto refusal = calculationRefusal(building, settings)) {
+        refuseCalculation(*refusal);
+        return;
+    }
+    BuildingCalculation(building, settings, m_session.results);
+    if (!resultsFinite(building, m_session.results)) {
+        refuseCalculation(invalidResultsMessage());
+        return;
+    }
+    ErgebnisseZeigen();
+    RechnenBeendetProzeduren();
+}
+
+// Values no input can produce (a damaged file, unusable settings). With AutoBerechnen the panel says so
+// instead of a message box at every keystroke; the full reason is its hint and the status line.
+void MainWindow::refuseCalculation(const Message& reason)
+{
+    if (!m_flags.AutoCalcActive) {
+        m_dialogs.show(reason);
+        return;
+    }
+    setAutoPanel(false, "Berechnung nicht möglich", "Gebäude-Werte prüfen (F8)");
+    QString text = reason.text;
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    m_autoPanel->setToolTip(text);
+    setStatusText(text);
+    ErgebnisseLoeschen();
+}
+
+void MainWindow::ErgebnisseZeigen()
+{
+    if (m_session.settings.PlausibilityChecks && loadTooLarge(m_session.building)) {
+        ErgebnisseLoeschen();
+        m_dialogs.show(tooLargeMessage());
+        return;
+    }
+    const ResultTexts texts = resultTexts(m_session.building, m_session.results);
+    for (int i = 0; i < kResultPanels; ++i)
+        m_panels[i]->setText(texts.text[i]);
+    m_shareLabel->setText(texts.share);
+    setHint(m_ventilationCaption, texts.ventilationHint);
+    for (int i = 0; i < kResultPanels; ++i)
+        setHint(m_panels[i], texts.hint[i]);
+    showLoadIncrease();
+    emit resultsShown();
+}
+
+void MainWindow::ErgebnisseLoeschen()
+{
+    for (QLabel* panel : m_panels) {
+        panel->clear();
+        setHint(panel, {});
+    }
+    setHint(m_ventilationCaption, {});
+    m_flags.ResultsValid = false;
+    m_printWanted = false;
+    updatePrintEnabled();
+    emit resultsCleared();
+}
+
+void MainWindow::RechnenBeendetProzeduren()
+{
+    // An absurd load shown with the checks off must not stay printable from an earlier calculation.
+    if (loadTooLarge(m_session.building)) {
+        m_flags.ResultsValid = false;
+        m_printWanted = false;
+        updatePrintEnabled();
+        return;
+    }
+    m_flags.ResultsValid = true;
+    m_printWanted = true;
+    updatePrintEnabled();
+    kWertspeichern();
+}
+
+void MainWindow::showLoadIncrease()
+{
+    const QString notice = loadIncreaseNotice(m_session.settings.LoadIncreasePercent);
+    m_increaseNotice->setText(notice);
+    m_increaseNotice->setVisible(!notice.isEmpty());
+    for (const ResultPanel which : {ResultPanel::Building, ResultPanel::Specific}) {
+        QLabel* panel = m_panels[static_cast<int>(which)];
+        QPalette palette = panel->palette();
+        palette.setColor(QPalette::WindowText, notice.isEmpty() ? QColor(Qt::black) : QColor(Qt::red));
+        panel->setPalette(palette);
+    }
+}
+
+void MainWindow::CheckBox1Click()
+{
+    m_flags.AutoCalcActive = m_autoCheck->isChecked();
+    AutomatischesBerechnenJA();
+}
+
+void MainWindow::AutomatischesBerechnenJA()
+{
+    const bool on = m_flags.AutoCalcActive;
+    m_calculateButton->setVisible(!on);
+    setCalculateEnabled(!on);
+    m_autoPanel->setVisible(on);
+    if (on) {
+        m_autoActive->setVisible(true);
+        m_autoFirstLine->setVisible(false);
+        m_autoSecondLine->setVisible(false);
+    }
+    m_autoCheck->setChecked(on);
+    DatenVollstaendig(false);
+}
+
+void MainWindow::setCalculateEnabled(bool enabled)
+{
+    command("AHLBerechnen")->setEnabled(enabled);
+}
+
+void MainWindow::setPrintAvailable(bool available)
+{
+    m_printAvailable = available;
+    updatePrintEnabled();
+}
+
+// The one place that decides whether printing is offered.
+void MainWindow::updatePrintEnabled()
+{
+    command("ADrucken")->setEnabled(m_printAvailable && m_printWanted);
+}
+
+} // namespace orv
