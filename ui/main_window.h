@@ -37,6 +37,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QToolBar;
 class QToolButton;
 
@@ -244,6 +245,7 @@ class MainWindow final : public QMainWindow, public BuildingView
     std::array<QRadioButton*, 4> m_radio{};
     QLabel* m_temperatureLine = nullptr;
     QWidget* m_inputPanel = nullptr;
+    QScrollArea* m_scrollArea = nullptr;
     std::array<QLabel*, kResultPanels> m_panels{};
     QLabel* m_shareLabel = nullptr;           // Label50
     QLabel* m_ventilationCaption = nullptr;   // Label26

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -99,6 +100,17 @@ QLabel* formulaLabel(const QString& richText)
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
+
+// Prefers the whole form, but lets the window become smaller than it, with scroll bars.
+class FormScrollArea final : public QScrollArea
+{
+  public:
+    QSize sizeHint() const override
+    {
+        return widget() ? widget()->sizeHint() + QSize(2 * frameWidth(), 2 * frameWidth())
+                        : QScrollArea::sizeHint();
+    }
+};
 
 } // namespace
 
@@ -518,7 +530,13 @@ void MainWindow::buildCentralWidget()
     grid->setRowStretch(9, 1);
     for (int column = 0; column < 3; ++column)
         grid->setColumnStretch(column, 1);
-    setCentralWidget(central);
+    // Scroll bars appear only where the screen is smaller than the form (800 × 600 opens maximised).
+    m_scrollArea = new FormScrollArea;
+    m_scrollArea->setObjectName("FormScrollArea");
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setWidget(central);
+    setCentralWidget(m_scrollArea);
     arrangeTabOrder();
 }
 

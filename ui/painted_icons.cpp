@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QPixmapCache>
 #include <QtMath>
 
 namespace orv {
@@ -271,13 +272,24 @@ class PaintedIconEngine final : public QIconEngine
 
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
     {
-        QPixmap pixmap(size * scale);
+        // Tool buttons ask for their pixmap at every paint: draw each size once.
+        const QString key = QStringLiteral("orv-icon-%1-%2x%3-%4-%5")
+                                .arg(static_cast<int>(m_kind))
+                                .arg(size.width())
+                                .arg(size.height())
+                                .arg(static_cast<int>(mode))
+                                .arg(scale);
+        QPixmap pixmap;
+        if (QPixmapCache::find(key, &pixmap))
+            return pixmap;
+        pixmap = QPixmap(size * scale);
         pixmap.fill(Qt::transparent);
         {
             QPainter painter(&pixmap);
             paint(&painter, QRect(QPoint(0, 0), size * scale), mode, state);
         }
         pixmap.setDevicePixelRatio(scale);
+        QPixmapCache::insert(key, pixmap);
         return pixmap;
     }
 

@@ -7,6 +7,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
 
@@ -285,6 +288,27 @@ TEST_F(CommandsTest, ToolBarSwitchMovesTheInputsAndIsSaved)
     QApplication::processEvents();
     EXPECT_EQ(window().height(), height);
     EXPECT_EQ(inputs->mapTo(&window(), QPoint(0, 0)).y(), top);
+}
+
+TEST_F(CommandsTest, MaximisedOnANarrowScreenTheFormScrolls)
+{
+    SettingsRecord settings = exampleSettings(programDir());
+    settings.StartMaximized = true;
+    start(settings);
+    const QSize screen = window().screen()->geometry().size();
+    ASSERT_LT(screen.width(),
+              control("FormScrollArea")->sizeHint().width()); // the offscreen screen is narrow
+    window().hide();
+    window().showPlaced();
+    QTest::qWait(50);
+    EXPECT_TRUE(window().isMaximized());
+    EXPECT_LE(window().width(), screen.width());
+    // The form gives way down to its minimum, then scrolls.
+    auto* scroll = control<QScrollArea>("FormScrollArea");
+    QWidget* form = scroll->widget();
+    EXPECT_GE(form->width(), form->minimumSizeHint().width());
+    EXPECT_GT(form->width(), scroll->viewport()->width());
+    EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
 }
 
 TEST_F(CommandsTest, CloseAllWindowsClosesTheRegisteredOnes)
