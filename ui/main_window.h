@@ -178,7 +178,6 @@ class MainWindow final : public QMainWindow, public BuildingView
                         const QString& hint);
     bool isWindowShortcut(const QKeySequence& sequence) const;
     void toggleToolBar(bool show);
-    void FormAnordnen();
     void confirmEscape();
 
     // main_window_road.cpp
