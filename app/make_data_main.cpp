@@ -4,6 +4,7 @@
 #include "core/automatic_calculation.h"
 #include "core/building_record.h"
 #include "core/calculation.h"
+#include "core/example_buildings.h"
 #include "core/german_numbers.h"
 #include "core/program_info.h"
 #include "files/atomic_write.h"
@@ -17,67 +18,14 @@ using namespace orv;
 
 namespace {
 
-BuildingRecord exampleBase(const SettingsRecord& settings, const char* name)
+// The worked example as the program would save it: file header, name, the shipped tall-building rule.
+BuildingRecord shippedExample(BuildingRecord example, const SettingsRecord& settings, const char* name)
 {
-    BuildingRecord r;
-    writeBuildingHeader(r, QStringLiteral("01.01.26"));
-    resetToNewBuilding(r, settings);
-    r.BuildingName = QString::fromUtf8(name);
-    r.HasBuildingInfo = true;
-    return r;
-}
-
-// Single-family house, roof space and cellar not heated.
-BuildingRecord example1(const SettingsRecord& s)
-{
-    BuildingRecord r = exampleBase(s, "Beispiel 1 - Einfamilienhaus");
-    r.BuildingLength = 10;
-    r.BuildingWidth = 8;
-    r.HeatedHeight = 5.5f;
-    r.WindowArea = 20;
-    r.KOuterWall = 0.5f;
-    r.KWindow = 1.3f;
-    r.KRoof = 0.3f;
-    r.RFloor = 1.0f;
-    r.Storeys = 2;
-    r.RoomTemperature = 20;
-    r.OutsideTemperature = -12;
-    r.GroundwaterDepth = 5;
-    r.GroundwaterTemperature = 10;
-    r.UsableAreaPercent = 70;
-    r.MinAirChange = 0.5f;
-    r.VentilationShare = 0.5f;
-    return r;
-}
-
-// Roof space and cellar heated.
-BuildingRecord example2(const SettingsRecord& s)
-{
-    BuildingRecord r = exampleBase(s, "Beispiel 2 - Haus mit Keller und Dachgeschoss");
-    r.RoofSpaceHeated = true;
-    r.CellarHeated = true;
-    r.BuildingLength = 12;
-    r.BuildingWidth = 9;
-    r.HeatedHeight = 5.0f;
-    r.GroundWallHeight = 2.5f;
-    r.WindowArea = 30;
-    r.RoofArea = 160;
-    r.GableArea = 40;
-    r.RoofVolume = 150;
-    r.KOuterWall = 0.4f;
-    r.KWindow = 1.6f;
-    r.KRoof = 0.25f;
-    r.RFloor = 1.5f;
-    r.RGroundWall = 1.2f;
-    r.Storeys = 3;
-    r.RoomTemperature = 20;
-    r.OutsideTemperature = -14;
-    r.GroundwaterDepth = 4;
-    r.GroundwaterTemperature = 10;
-    r.UsableAreaPercent = 75;
-    r.MinAirChange = 0.5f;
-    r.VentilationShare = 0.5f;
-    return r;
+    writeBuildingHeader(example, QStringLiteral("01.01.26"));
+    example.RaiseShareAbove10m = settings.DefaultTallBuildingShare;
+    example.BuildingName = QString::fromUtf8(name);
+    example.HasBuildingInfo = true;
+    return example;
 }
 
 bool writeExample(const QString& path, BuildingRecord record, const SettingsRecord& settings)
@@ -107,7 +55,11 @@ int main(int argc, char** argv)
     writeSettingsHeader(settings);
     const bool ok =
         writeFileAtomically(out.filePath(QStringLiteral("DataSet.kvz")), encodeSettings(settings)) &&
-        writeExample(out.filePath(QStringLiteral("examples/Beispiel1.orv")), example1(settings), settings) &&
-        writeExample(out.filePath(QStringLiteral("examples/Beispiel2.orv")), example2(settings), settings);
+        writeExample(out.filePath(QStringLiteral("examples/Beispiel1.orv")),
+                     shippedExample(workedExample1(), settings, "Beispiel 1 - Einfamilienhaus"), settings) &&
+        writeExample(
+            out.filePath(QStringLiteral("examples/Beispiel2.orv")),
+            shippedExample(workedExample2(), settings, "Beispiel 2 - Haus mit Keller und Dachgeschoss"),
+            settings);
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // Usage: bench_calc_cli [PATH-TO-orvenna-calc]
 
 #include "core/building_record.h"
+#include "core/example_buildings.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,22 +22,9 @@ int main(int argc, char** argv)
     QTemporaryDir dir;
     QStringList files;
     for (int i = 0; i < kFiles; ++i) {
-        orv::BuildingRecord r;
+        orv::BuildingRecord r = orv::workedExample1();
         r.BuildingLength = 8 + float(i % 17);
         r.BuildingWidth = 7 + float(i % 5);
-        r.HeatedHeight = 5.5f;
-        r.WindowArea = 20;
-        r.KOuterWall = 0.5f;
-        r.KWindow = 1.3f;
-        r.KRoof = 0.3f;
-        r.RFloor = 1;
-        r.Storeys = 2;
-        r.RoomTemperature = 20;
-        r.OutsideTemperature = -12;
-        r.GroundwaterDepth = 5;
-        r.GroundwaterTemperature = 10;
-        r.UsableAreaPercent = 70;
-        r.MinAirChange = r.VentilationShare = 0.5f;
         r.BuildingName = QStringLiteral("Haus %1").arg(i);
         const QString path = dir.filePath(QStringLiteral("b%1.orv").arg(i));
         QFile f(path);

@@ -3,6 +3,7 @@
 #include "core/automatic_calculation.h"
 #include "core/building_record.h"
 #include "core/calculation.h"
+#include "core/example_buildings.h"
 #include "core/input_reading.h"
 #include "settings/settings_record.h"
 
@@ -14,29 +15,7 @@ namespace {
 
 BuildingRecord example()
 {
-    BuildingRecord r;
-    r.RoofSpaceHeated = r.CellarHeated = true;
-    r.BuildingLength = 12;
-    r.BuildingWidth = 9;
-    r.HeatedHeight = 5;
-    r.GroundWallHeight = 2.5f;
-    r.WindowArea = 30;
-    r.RoofArea = 160;
-    r.GableArea = 40;
-    r.RoofVolume = 150;
-    r.KOuterWall = 0.4f;
-    r.KWindow = 1.6f;
-    r.KRoof = 0.25f;
-    r.RFloor = 1.5f;
-    r.RGroundWall = 1.2f;
-    r.Storeys = 3;
-    r.RoomTemperature = 20;
-    r.OutsideTemperature = -14;
-    r.GroundwaterDepth = 4;
-    r.GroundwaterTemperature = 10;
-    r.UsableAreaPercent = 75;
-    r.MinAirChange = r.VentilationShare = 0.5f;
-    return r;
+    return workedExample2();
 }
 
 void formulaCore(benchmark::State& state)
