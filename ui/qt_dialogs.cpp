@@ -52,6 +52,21 @@ QMessageBox::StandardButtons boxButtons(MessageButtons buttons)
     return QMessageBox::Ok;
 }
 
+QMessageBox::StandardButton standardButton(MessageAnswer answer)
+{
+    switch (answer) {
+    case MessageAnswer::Ok:
+        return QMessageBox::Ok;
+    case MessageAnswer::Yes:
+        return QMessageBox::Yes;
+    case MessageAnswer::No:
+        return QMessageBox::No;
+    case MessageAnswer::Cancel:
+        return QMessageBox::Cancel;
+    }
+    return QMessageBox::Yes;
+}
+
 QFileDialog::Options fileDialogOptions()
 {
     // Qt's own dialog speaks the loaded German translation and behaves the same on every desktop.
@@ -68,7 +83,7 @@ std::unique_ptr<QMessageBox> QtDialogs::messageBox(const Message& message, QWidg
                                              boxButtons(message.buttons), parent);
     box->setTextFormat(Qt::PlainText);
     if (message.buttons != MessageButtons::Ok)
-        box->setDefaultButton(QMessageBox::Yes);
+        box->setDefaultButton(standardButton(message.defaultAnswer.value_or(MessageAnswer::Yes)));
     return box;
 }
 

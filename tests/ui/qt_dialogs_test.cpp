@@ -35,6 +35,15 @@ TEST(QtDialogsTest, QuestionsSpeakGermanAndBreakLines)
     EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::Yes));
 }
 
+TEST(QtDialogsTest, QuestionMayNameItsDefaultButton)
+{
+    Message question{
+        "Willkommensfenster wirklich nicht mehr anzeigen?", {}, MessageIcon::Warning, MessageButtons::YesNo};
+    question.defaultAnswer = MessageAnswer::No;
+    const auto box = QtDialogs::messageBox(question, nullptr);
+    EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::No));
+}
+
 TEST(QtDialogsTest, ErrorBoxHasItsCaptionAndOneButton)
 {
     const auto box = QtDialogs::messageBox(
