@@ -146,6 +146,8 @@ void MainWindow::FormularGroesseVeraendert()
 
 void MainWindow::registerAuxiliaryWindow(QWidget* window)
 {
+    // Windows created anew each time (the welcome window) would otherwise leave a trail of dead entries.
+    std::erase_if(m_auxiliaryWindows, [](const QPointer<QWidget>& w) { return w.isNull(); });
     m_auxiliaryWindows.push_back(window);
 }
 
@@ -173,6 +175,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 bool MainWindow::event(QEvent* event)
 {
     // The hint of the control under the pointer stays in the status bar until the next text replaces it.
+    if (event->type() == QEvent::WindowActivate)
+        emit activated();
     if (event->type() == QEvent::StatusTip) {
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
         if (!tip.isEmpty())

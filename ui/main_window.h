@@ -96,7 +96,7 @@ class MainWindow final : public QMainWindow, public BuildingView
     void setStartAction(std::function<void()> hook);
     // A tool letter or double-click asked for a component tool.
     void setToolHook(std::function<void(const ToolRequest&)> hook);
-    // Printing exists: ADrucken then follows the results' validity.
+    // Printing exists: ADrucken and APdfSpeichern then follow the results' validity.
     void setPrintAvailable(bool available);
     // The roof tool exists: ADach then follows the roof-space choice.
     void setRoofToolAvailable(bool available);
@@ -149,6 +149,8 @@ class MainWindow final : public QMainWindow, public BuildingView
     void resultsCleared();
     // For the tool windows: a building was written into the inputs.
     void buildingShown();
+    // The window became the active one (the welcome window closes then).
+    void activated();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

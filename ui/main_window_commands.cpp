@@ -19,11 +19,14 @@ namespace orv {
 
 namespace {
 
+// Commands carried out beyond the window (ui/program_commands.h): off until they are connected there.
+const char* const kConnectedLater[] = {"ANeu",     "AOeffnen",      "ASpeichern",    "ASpeichernUnter",
+                                       "ADrucken", "APdfSpeichern", "AGebaeudeinfo", "StartInfo"};
+
 // Commands whose window comes with a later part of the program: they are listed but not yet available.
 const char* const kUnavailableCommands[] = {
-    "ANeu",          "AOeffnen",        "ASpeichern", "ASpeichernUnter",   "ADrucken",      "Ak_Wert",
-    "AkRUmwandlung", "AFensterflaeche", "ADach",      "AEinzelergebnisse", "AGebaeudeinfo", "StartInfo",
-    "AVorgaben",     "Ak_Buttons",      "AAllgemein", "ASensibleEin",      "AInfo",         "AUmgebungsinfo"};
+    "Ak_Wert",    "AkRUmwandlung", "AFensterflaeche", "ADach", "AEinzelergebnisse", "AVorgaben",
+    "Ak_Buttons", "AAllgemein",    "ASensibleEin",    "AInfo", "AUmgebungsinfo"};
 
 } // namespace
 
@@ -58,6 +61,7 @@ void MainWindow::buildCommands()
     addCommand("ASpeichern", "&Speichern", Qt::CTRL | Qt::Key_S, "Speichern");
     addCommand("ASpeichernUnter", "Speichern &unter", Qt::Key_F12, {});
     addCommand("ADrucken", "&Drucken", Qt::CTRL | Qt::Key_P, "Drucken...");
+    addCommand("APdfSpeichern", "Als &PDF speichern...", {}, "Berechnung als PDF-Datei speichern");
     for (int i = 0; i < 4; ++i) {
         m_recentFiles[i] = addCommand(QStringLiteral("ADatei%1").arg(i + 1), {}, {}, {});
         m_recentFiles[i]->setVisible(false);
@@ -120,6 +124,8 @@ void MainWindow::buildCommands()
     icon("AFensterflaeche", IconKind::Calculator);
     icon("ADach", IconKind::Calculator);
 
+    for (const char* name : kConnectedLater)
+        command(QString::fromLatin1(name))->setEnabled(false);
     for (const char* name : kUnavailableCommands)
         command(QString::fromLatin1(name))->setEnabled(false);
     command("Ak_Einfg_alter")->setEnabled(false);
@@ -150,6 +156,7 @@ void MainWindow::buildMenus()
         add(file, name);
     file->addSeparator();
     add(file, "ADrucken");
+    add(file, "APdfSpeichern");
     file->addSeparator();
     for (QAction* recent : m_recentFiles)
         file->addAction(recent);

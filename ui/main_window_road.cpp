@@ -253,10 +253,12 @@ void MainWindow::setPrintAvailable(bool available)
     updatePrintEnabled();
 }
 
-// The one place that decides whether printing is offered.
+// The one place that decides whether printing (on paper or as a PDF) is offered.
 void MainWindow::updatePrintEnabled()
 {
-    command("ADrucken")->setEnabled(m_printAvailable && m_printWanted);
+    const bool enabled = m_printAvailable && m_printWanted;
+    command("ADrucken")->setEnabled(enabled);
+    command("APdfSpeichern")->setEnabled(enabled);
 }
 
 } // namespace orv
