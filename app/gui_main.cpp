@@ -1,6 +1,9 @@
-// The window program: German Qt texts, the program directory beside the executable, then the main window.
+// The window program: German Qt texts, the program directory with its first-start set-up, then the main
+// window.
 
 #include "core/program_info.h"
+#include "files/file_type_registration.h"
+#include "files/program_location.h"
 #include "ui/application.h"
 #include "ui/main_window.h"
 #include "ui/qt_dialogs.h"
@@ -15,10 +18,16 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QString::fromUtf8(orv::kApplicationTitle));
     orv::installGermanTranslations(qtApplication);
 
-    const QString programDir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    // The shipped settings are copied before they are read, so a fresh install starts without a message.
+    const orv::ProgramLocation location =
+        orv::locateProgram(QCoreApplication::applicationDirPath(), orv::defaultUserDataDir());
+    orv::prepareProgramDirectory(location);
+    orv::registerFileTypeOnFirstStart(location.programDir, location.sharedDataDir,
+                                      QCoreApplication::applicationFilePath());
+
     orv::QtDialogs dialogs;
-    orv::Application application(programDir, dialogs);
-    application.start(programDir + QStringLiteral("data/DataSet.kvz"));
+    orv::Application application(location.programDir, dialogs);
+    application.start(QCoreApplication::arguments());
     application.mainWindow().showPlaced();
     return QApplication::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "settings/settings_file.h"
 #include "ui/main_window.h"
+#include "ui/program_commands.h"
 
 namespace orv {
 
@@ -12,12 +13,11 @@ Application::Application(const QString& programDir, Dialogs& dialogs) : m_dialog
 
 Application::~Application() = default;
 
-void Application::start(const QString& shippedSettingsPath)
+void Application::start(const QStringList& arguments)
 {
-    if (!shippedSettingsPath.isEmpty())
-        installShippedSettings(m_session.programDir, shippedSettingsPath);
     m_session.SettingsReadErrors = Vorgaben_einlesen(m_session.settings, m_session.programDir, m_dialogs);
     m_mainWindow = std::make_unique<MainWindow>(m_session, m_dialogs);
+    m_commands = std::make_unique<ProgramCommands>(m_session, m_dialogs, *m_mainWindow, arguments);
 }
 
 } // namespace orv

@@ -3,6 +3,7 @@
 #include "core/session.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -10,9 +11,10 @@ namespace orv {
 
 class Dialogs;
 class MainWindow;
+class ProgramCommands;
 
-// The program: owns the session, reads the settings and creates the main window. The program directory
-// (with its trailing separator) holds the settings file; tests hand in a temporary one.
+// The program: owns the session, reads the settings and creates the main window with its commands. The
+// program directory (with its trailing separator) holds the settings file; tests hand in a temporary one.
 class Application final
 {
   public:
@@ -20,16 +22,18 @@ class Application final
     ~Application();
     Q_DISABLE_COPY_MOVE(Application)
 
-    // A program directory without settings first gets the shipped ones, if there are any.
-    void start(const QString& shippedSettingsPath = {});
+    // `arguments` is the command line (program name first), whose file the start timer opens.
+    void start(const QStringList& arguments = {});
 
     Session& session() { return m_session; }
     MainWindow& mainWindow() { return *m_mainWindow; }
+    ProgramCommands& commands() { return *m_commands; }
 
   private:
     Session m_session;
     Dialogs& m_dialogs;
     std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<ProgramCommands> m_commands; // destroyed first: it unhooks itself from the window
 };
 
 } // namespace orv

@@ -52,10 +52,10 @@ TEST_F(CommandsTest, MenusListEveryCommandInOrder)
         titles << menu->text();
     EXPECT_EQ(titles, (QStringList{"&Datei", "&Einfügen", "&Berechnen", "&Ansicht", "E&instellungen", "&?"}));
 
-    EXPECT_EQ(
-        entries(menus[0]->menu()),
-        (QStringList{"&Neu [Ctrl+N]", "Ö&ffnen [Ctrl+O]", "&Speichern [Ctrl+S]", "Speichern &unter [F12]",
-                     "-", "&Drucken [Ctrl+P]", "Als &PDF speichern... []", "-", " []", " []", " []", " []", "-", "&Beenden [Alt+F4]"}));
+    EXPECT_EQ(entries(menus[0]->menu()),
+              (QStringList{"&Neu [Ctrl+N]", "Ö&ffnen [Ctrl+O]", "&Speichern [Ctrl+S]",
+                           "Speichern &unter [F12]", "-", "&Drucken [Ctrl+P]", "Als &PDF speichern... []",
+                           "-", " []", " []", " []", " []", "-", "&Beenden [Alt+F4]"}));
     EXPECT_EQ(entries(menus[1]->menu()), (QStringList{"&k-Wert ›", "&eigener k-Wert [Ctrl+E]", "-",
                                                       "alten k-Wert &zurückholen [Ctrl+Z]"}));
     const QMenu* kValue = menus[1]->menu()->actions()[0]->menu();
@@ -77,10 +77,12 @@ TEST_F(CommandsTest, MenusListEveryCommandInOrder)
 TEST_F(CommandsTest, CommandsOfLaterWindowsAndRecentFilesAreNotOfferedYet)
 {
     start();
-    for (const char* name : {"Ak_Wert", "AkRUmwandlung", "AFensterflaeche", "ADach", "AEinzelergebnisse",
-                             "AVorgaben", "Ak_Buttons", "AAllgemein", "ASensibleEin", "AInfo", "AUmgebungsinfo"})
+    for (const char* name :
+         {"Ak_Wert", "AkRUmwandlung", "AFensterflaeche", "ADach", "AEinzelergebnisse", "AVorgaben",
+          "Ak_Buttons", "AAllgemein", "ASensibleEin", "AInfo", "AUmgebungsinfo"})
         EXPECT_FALSE(command(name)->isEnabled()) << name;
-    for (const char* name : {"ANeu", "AOeffnen", "ASpeichern", "ASpeichernUnter", "AGebaeudeinfo", "StartInfo"})
+    for (const char* name :
+         {"ANeu", "AOeffnen", "ASpeichern", "ASpeichernUnter", "AGebaeudeinfo", "StartInfo"})
         EXPECT_TRUE(command(name)->isEnabled()) << name;
     for (const char* name : {"ADatei1", "ADatei2", "ADatei3", "ADatei4"})
         EXPECT_FALSE(command(name)->isVisible()) << name;
@@ -302,7 +304,12 @@ TEST_F(CommandsTest, MaximisedOnANarrowScreenTheFormScrolls)
     window().showPlaced();
     // Layout settles asynchronously; slow (sanitizer) builds need more than a fixed pause.
     auto* scroll = control<QScrollArea>("FormScrollArea");
-    QTest::qWaitFor([&] { return scroll->horizontalScrollBar()->isVisible(); }, 5000);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return window().isMaximized() && window().width() <= screen.width() &&
+                   scroll->horizontalScrollBar()->isVisible();
+        },
+        5000));
     EXPECT_TRUE(window().isMaximized());
     EXPECT_LE(window().width(), screen.width());
     // The form gives way down to its minimum, then scrolls.

@@ -55,13 +55,21 @@ class WatchedDialogs final : public Dialogs
     }
     std::optional<QString> openFile(const FileDialogRequest& request) override
     {
-        ADD_FAILURE() << "unexpected open dialog: " << request.title.toStdString();
-        return std::nullopt;
+        try {
+            return script.openFile(request);
+        } catch (const std::logic_error&) {
+            ADD_FAILURE() << "unexpected open dialog: " << request.title.toStdString();
+            return std::nullopt;
+        }
     }
     std::optional<QString> saveFile(const FileDialogRequest& request) override
     {
-        ADD_FAILURE() << "unexpected save dialog: " << request.title.toStdString();
-        return std::nullopt;
+        try {
+            return script.saveFile(request);
+        } catch (const std::logic_error&) {
+            ADD_FAILURE() << "unexpected save dialog: " << request.title.toStdString();
+            return std::nullopt;
+        }
     }
 };
 
@@ -100,19 +108,24 @@ class MainWindowTest : public ::testing::Test
 
     QString programDir() const { return dir.path() + QLatin1Char('/'); }
 
-    void start(const SettingsRecord& settings)
+    // `arguments` is the command line, program name first.
+    void start(const SettingsRecord& settings, const QStringList& arguments = {})
     {
         ASSERT_TRUE(dir.isValid());
         ASSERT_TRUE(Vorgaben_Speichern(settings, programDir(), dialogs));
         app = std::make_unique<Application>(programDir(), dialogs);
-        app->start();
+        app->start(arguments);
         window().show();
         QApplication::setActiveWindow(&window());
         window().finishStartup();
     }
     void start() { start(exampleSettings(programDir())); }
 
-    void TearDown() override { EXPECT_TRUE(dialogs.script.answers.empty()) << "answers left unused"; }
+    void TearDown() override
+    {
+        EXPECT_TRUE(dialogs.script.answers.empty()) << "answers left unused";
+        EXPECT_TRUE(dialogs.script.files.empty()) << "file names left unused";
+    }
 
     MainWindow& window() { return app->mainWindow(); }
     Session& session() { return app->session(); }

@@ -214,15 +214,4 @@ TEST_F(ResultsTest, UnusableBuildingValuesTurnThePanelRedInsteadOfAMessage)
         dialogs.script.shown[0].text.startsWith("Der Anteil der Nutzfläche an der Geschoßfläche ist 0 %."));
 }
 
-TEST_F(ResultsTest, PrintingFollowsValidResultsOnceAvailable)
-{
-    start();
-    typeExample1();
-    EXPECT_FALSE(command("ADrucken")->isEnabled()); // no printing yet
-    window().setPrintAvailable(true);
-    EXPECT_TRUE(command("ADrucken")->isEnabled());
-    retype(InputId::KWindow, "");
-    EXPECT_FALSE(command("ADrucken")->isEnabled());
-}
-
 } // namespace
