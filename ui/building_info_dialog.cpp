@@ -129,6 +129,7 @@ void BuildingInfoDialog::buildLayout()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_infoGroup);
+    layout->addStretch(1); // the height rule leaves room; it goes above the buttons, not between the fields
     layout->addWidget(buttons);
 }
 

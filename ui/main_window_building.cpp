@@ -243,6 +243,7 @@ void MainWindow::setTemperatureLine(const QString& text)
 void MainWindow::setDesignation(const QString& name)
 {
     m_designation->setText(name);
+    m_designation->setCursorPosition(0); // a long designation shows its beginning
 }
 
 void MainWindow::focusLength()
