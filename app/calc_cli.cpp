@@ -4,9 +4,9 @@
 #include "core/building_record.h"
 #include "core/calculation.h"
 #include "core/german_numbers.h"
+#include "files/building_file.h"
+#include "settings/settings_file.h"
 #include "settings/settings_record.h"
-
-#include <QFile>
 
 #include <charconv>
 #include <string>
@@ -202,10 +202,7 @@ int runCalcCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
     if (settingsPath.isEmpty()) {
         applyFactoryDefaults(settings, QString());
     } else {
-        QFile file(settingsPath);
-        std::optional<SettingsRecord> read;
-        if (file.open(QIODevice::ReadOnly))
-            read = decodeSettings(file.read(SettingsRecord::Size));
+        auto read = readSettingsFile(settingsPath);
         if (!read) {
             std::fprintf(err, "orvenna-calc: Einstellungsdatei %s kann nicht gelesen werden\n",
                          settingsPath.toLocal8Bit().constData());
@@ -218,11 +215,7 @@ int runCalcCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
     for (const QString& path : files) {
         FileResult f;
         f.path = path;
-        QFile file(path);
-        std::optional<BuildingRecord> record;
-        if (file.open(QIODevice::ReadOnly))
-            record = decodeBuilding(file.read(BuildingRecord::Size));
-        if (record) {
+        if (auto record = readBuildingFile(path)) {
             f.readable = true;
             f.record = std::move(*record);
             f.outcome = calculateStoredBuilding(f.record, settings, f.results);

@@ -4,9 +4,10 @@
 #include "core/german_numbers.h"
 #include "core/session.h"
 #include "files/atomic_write.h"
+#include "files/building_file.h"
 #include "print/qt/report_pdf.h"
+#include "settings/settings_file.h"
 
-#include <QFile>
 #include <QGuiApplication>
 
 namespace orv {
@@ -70,10 +71,7 @@ int runReportCli(int& argc, char** argv, const QStringList& arguments, std::FILE
     if (settingsPath.isEmpty()) {
         applyFactoryDefaults(session.settings, QString());
     } else {
-        QFile file(settingsPath);
-        std::optional<SettingsRecord> read;
-        if (file.open(QIODevice::ReadOnly))
-            read = decodeSettings(file.read(SettingsRecord::Size));
+        auto read = readSettingsFile(settingsPath);
         if (!read) {
             printError(err,
                        QStringLiteral("Einstellungsdatei %1 kann nicht gelesen werden").arg(settingsPath));
@@ -83,10 +81,7 @@ int runReportCli(int& argc, char** argv, const QStringList& arguments, std::FILE
     }
 
     const QString& buildingPath = files.front();
-    QFile file(buildingPath);
-    std::optional<BuildingRecord> record;
-    if (file.open(QIODevice::ReadOnly))
-        record = decodeBuilding(file.read(BuildingRecord::Size));
+    auto record = readBuildingFile(buildingPath);
     if (!record) {
         printError(err,
                    buildingPath + QStringLiteral(": Die Datei kann nicht als Gebäudedatei gelesen werden."));

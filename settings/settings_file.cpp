@@ -67,15 +67,20 @@ bool Vorgaben_Speichern(const SettingsRecord& settings, const QString& programDi
     return false;
 }
 
+std::optional<SettingsRecord> readSettingsFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return decodeSettings(file.read(SettingsRecord::Size));
+}
+
 void installShippedSettings(const QString& programDir, const QString& shippedSettingsPath)
 {
     const QString target = settingsFilePath(programDir);
     if (QFile::exists(target) || !QFile::exists(shippedSettingsPath))
         return;
-    QFile source(shippedSettingsPath);
-    if (!source.open(QIODevice::ReadOnly))
-        return;
-    auto settings = decodeSettings(source.read(SettingsRecord::Size));
+    auto settings = readSettingsFile(shippedSettingsPath);
     if (!settings)
         return;
     settings->BuildingsFolder = programDir; // the shipped file cannot know where it was installed

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace orv {
 
 class Dialogs;
@@ -23,6 +25,9 @@ QString readErrorMessage(const QString& programDir, int readErrors);
 
 // Writes the whole record; on failure shows "Fehler bei Datenträgerzugriff." and keeps the file as it was.
 bool Vorgaben_Speichern(const SettingsRecord& settings, const QString& programDir, Dialogs& dialogs);
+
+// The record of a settings file named by the user (command line), without messages or defaults.
+std::optional<SettingsRecord> readSettingsFile(const QString& path);
 
 // First start: copies the shipped default settings into a program directory that has none.
 // Silently does nothing when there is no shipped file or it cannot be copied.
