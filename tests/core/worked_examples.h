@@ -16,4 +16,18 @@ inline SettingsRecord standardSettings()
     return s;
 }
 
+// A building with every field of the building information filled in.
+inline BuildingRecord withInformation(BuildingRecord b)
+{
+    b.HasBuildingInfo = true;
+    b.BuildingName = QStringLiteral("Haus Meier");
+    b.Editor = QStringLiteral("Erika Muster");
+    b.InfoDate = QStringLiteral("08.12.26");
+    b.Client = QStringLiteral("Familie Meier");
+    b.Street = QStringLiteral("Lindenweg 3");
+    b.PostCode = QStringLiteral("D-12345");
+    b.Town = QStringLiteral("Musterstadt");
+    return b;
+}
+
 } // namespace orv::test

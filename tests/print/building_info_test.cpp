@@ -18,15 +18,7 @@ const QString kToday = QStringLiteral("24.11.26");
 
 BuildingRecord withInformation()
 {
-    BuildingRecord b;
-    b.HasBuildingInfo = true;
-    b.BuildingName = QStringLiteral("Haus Meier");
-    b.Editor = QStringLiteral("Erika Muster");
-    b.InfoDate = QStringLiteral("08.12.26");
-    b.Client = QStringLiteral("Familie Meier");
-    b.Street = QStringLiteral("Lindenweg 3");
-    b.PostCode = QStringLiteral("D-12345");
-    b.Town = QStringLiteral("Musterstadt");
+    BuildingRecord b = test::withInformation(BuildingRecord());
     b.BuildingType = 3;
     return b;
 }

@@ -59,19 +59,6 @@ QStringList slice(const QStringList& ops, const QString& first, const QString& e
     return {};
 }
 
-BuildingRecord withInformation(BuildingRecord b)
-{
-    b.HasBuildingInfo = true;
-    b.BuildingName = QStringLiteral("Haus Meier");
-    b.Editor = QStringLiteral("Erika Muster");
-    b.InfoDate = QStringLiteral("08.12.26");
-    b.Client = QStringLiteral("Familie Meier");
-    b.Street = QStringLiteral("Lindenweg 3");
-    b.PostCode = QStringLiteral("D-12345");
-    b.Town = QStringLiteral("Musterstadt");
-    return b;
-}
-
 TEST(CalculationReportTest, WholePageOfTheSecondWorkedExample)
 {
     const Calculated run = calculated(withInformation(workedExample2()));

@@ -43,16 +43,8 @@ class BuildingInfoDialogTest : public ::testing::Test
 
     void giveInformation()
     {
-        BuildingRecord& b = session.building;
-        b.HasBuildingInfo = true;
-        b.BuildingName = QStringLiteral("Haus Meier");
-        b.Editor = QStringLiteral("Erika Muster");
-        b.InfoDate = QStringLiteral("08.12.26");
-        b.Client = QStringLiteral("Familie Meier");
-        b.Street = QStringLiteral("Lindenweg 3");
-        b.PostCode = QStringLiteral("D-12345");
-        b.Town = QStringLiteral("Musterstadt");
-        b.BuildingType = 2;
+        session.building = test::withInformation(session.building);
+        session.building.BuildingType = 2;
     }
 
     void open() { dialog.Startprozeduren(QRect(100, 50, 800, 600), 0, 0); }
