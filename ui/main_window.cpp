@@ -113,9 +113,9 @@ void MainWindow::setStartAction(std::function<void()> hook)
     m_startAction = std::move(hook);
 }
 
-void MainWindow::setToolHook(std::function<void(const ToolRequest&)> hook)
+void MainWindow::setToolHook(ComponentTool tool, std::function<void(const ToolRequest&)> hook)
 {
-    m_toolHook = std::move(hook);
+    m_toolHooks[tool] = std::move(hook);
 }
 
 void MainWindow::setRoofToolAvailable(bool available)

@@ -28,6 +28,7 @@
 
 #include <array>
 #include <functional>
+#include <map>
 #include <vector>
 
 class QAction;
@@ -94,8 +95,8 @@ class MainWindow final : public QMainWindow, public BuildingView
     void setSaveLastBuilding(std::function<void()> hook);
     // The start timer's action; unset, the empty building stays.
     void setStartAction(std::function<void()> hook);
-    // A tool letter or double-click asked for a component tool.
-    void setToolHook(std::function<void(const ToolRequest&)> hook);
+    // A tool letter or double-click asked for this component tool; each tool window registers its own.
+    void setToolHook(ComponentTool tool, std::function<void(const ToolRequest&)> hook);
     // Printing exists: ADrucken and APdfSpeichern then follow the results' validity.
     void setPrintAvailable(bool available);
     // The roof tool exists: ADach then follows the roof-space choice.
@@ -231,7 +232,7 @@ class MainWindow final : public QMainWindow, public BuildingView
     std::function<bool(bool)> m_safetyQuestion;
     std::function<void()> m_saveLastBuilding;
     std::function<void()> m_startAction;
-    std::function<void(const ToolRequest&)> m_toolHook;
+    std::map<ComponentTool, std::function<void(const ToolRequest&)>> m_toolHooks;
     std::vector<QPointer<QWidget>> m_auxiliaryWindows;
     QTimer m_startTimer;
     HintSwitch* m_hintSwitch = nullptr;

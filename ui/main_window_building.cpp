@@ -148,8 +148,9 @@ void MainWindow::stepStoreys(int delta)
 void MainWindow::requestTool(InputId id, ToolKey key)
 {
     const ToolRequest request = toolFor(id, key);
-    if (request.tool != ComponentTool::None && m_toolHook)
-        m_toolHook(request);
+    const auto hook = m_toolHooks.find(request.tool);
+    if (hook != m_toolHooks.end() && hook->second)
+        hook->second(request);
 }
 
 void MainWindow::ResetBuilding()

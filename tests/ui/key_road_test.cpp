@@ -47,7 +47,9 @@ TEST_F(KeyRoadTest, BackspaceAndEditingKeysKeepWorking)
 TEST_F(KeyRoadTest, ToolLettersAskForTheInputsToolAndNeverReachTheText)
 {
     std::vector<ToolRequest> requests;
-    window().setToolHook([&](const ToolRequest& r) { requests.push_back(r); });
+    for (const ComponentTool tool : {ComponentTool::LayerCalculator, ComponentTool::KRConversion,
+                                     ComponentTool::WindowArea, ComponentTool::Roof})
+        window().setToolHook(tool, [&](const ToolRequest& r) { requests.push_back(r); });
     type(InputId::KOuterWall, "0,5b");
     type(InputId::RFloor, "1K");
     type(InputId::Length, "7bk");
