@@ -14,6 +14,8 @@ foreach(file ${ORVENNA_DESKTOP_FILES})
   get_filename_component(name ${file} NAME)
   configure_file(${file} ${ORVENNA_DATA_DIR}/${name} COPYONLY)
 endforeach()
+# The building-material catalogue, copied into the program directory at the first start.
+configure_file(${CMAKE_SOURCE_DIR}/data/Baustoff.kvz ${ORVENNA_DATA_DIR}/Baustoff.kvz COPYONLY)
 
 foreach(program orvenna orvenna-calc)
   if(TARGET ${program})

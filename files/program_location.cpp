@@ -1,8 +1,10 @@
 #include "files/program_location.h"
 
 #include "settings/settings_file.h"
+#include "tools/material_catalog.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
@@ -67,9 +69,14 @@ QString findDataFile(const ProgramLocation& location, const QString& fileName)
 void prepareProgramDirectory(const ProgramLocation& location)
 {
     QDir().mkpath(location.programDir);
-    if (!location.sharedDataDir.isEmpty())
-        installShippedSettings(location.programDir,
-                               location.sharedDataDir + QLatin1String(kSettingsFileName));
+    if (location.sharedDataDir.isEmpty())
+        return;
+    installShippedSettings(location.programDir, location.sharedDataDir + QLatin1String(kSettingsFileName));
+    // The user may replace the catalogue with an own one: a copy already there stays.
+    const QString catalog = location.programDir + QLatin1String(kCatalogFileName);
+    const QString shippedCatalog = location.sharedDataDir + QLatin1String(kCatalogFileName);
+    if (!QFileInfo::exists(catalog) && QFileInfo(shippedCatalog).isFile())
+        QFile::copy(shippedCatalog, catalog);
 }
 
 } // namespace orv

@@ -24,7 +24,8 @@ QString defaultUserDataDir();
 // Empty when neither exists.
 QString findDataFile(const ProgramLocation& location, const QString& fileName);
 
-// Creates the program directory and puts the shipped default settings into it when it has none.
+// Creates the program directory and puts the shipped default settings and material catalogue into it
+// where it has none of its own.
 void prepareProgramDirectory(const ProgramLocation& location);
 
 } // namespace orv

@@ -10,6 +10,7 @@
 namespace orv {
 
 class Dialogs;
+class LayerToolCommands;
 class MainWindow;
 class ProgramCommands;
 
@@ -28,12 +29,14 @@ class Application final
     Session& session() { return m_session; }
     MainWindow& mainWindow() { return *m_mainWindow; }
     ProgramCommands& commands() { return *m_commands; }
+    LayerToolCommands& layerTool() { return *m_layerTool; }
 
   private:
     Session m_session;
     Dialogs& m_dialogs;
     std::unique_ptr<MainWindow> m_mainWindow;
-    std::unique_ptr<ProgramCommands> m_commands; // destroyed first: it unhooks itself from the window
+    std::unique_ptr<ProgramCommands> m_commands; // destroyed before the window: it unhooks itself from it
+    std::unique_ptr<LayerToolCommands> m_layerTool;
 };
 
 } // namespace orv

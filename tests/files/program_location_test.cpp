@@ -83,4 +83,26 @@ TEST_F(ProgramLocationTest, FirstStartGetsShippedSettings)
     EXPECT_EQ(read.BuildingsFolder, l.programDir);
 }
 
+TEST_F(ProgramLocationTest, FirstStartGetsShippedCatalogueButKeepsAnOwnOne)
+{
+    makeDir("shared");
+    makeDir("user");
+    auto writeFile = [this](const char* relative, const QByteArray& bytes) {
+        QFile f(at(relative));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    };
+    auto readFile = [this](const char* relative) {
+        QFile f(at(relative));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    writeFile("shared/Baustoff.kvz", "1;1;;Ziegel;;;0,81;;;;1800\r\n");
+    prepareProgramDirectory({at("user/"), at("shared/")});
+    EXPECT_EQ(readFile("user/Baustoff.kvz"), "1;1;;Ziegel;;;0,81;;;;1800\r\n");
+
+    writeFile("user/Baustoff.kvz", "1;1;;Eigener Stein;;;0,5;;;;1000\r\n");
+    prepareProgramDirectory({at("user/"), at("shared/")});
+    EXPECT_EQ(readFile("user/Baustoff.kvz"), "1;1;;Eigener Stein;;;0,5;;;;1000\r\n");
+}
+
 } // namespace
