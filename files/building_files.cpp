@@ -83,6 +83,7 @@ void BuildingFiles::ResetBuilding()
     m_view.setLoadingBuilding(false);
     if (!m_view.startingUp())
         m_view.focusLength();
+    m_view.refreshToolWindows(); // an open tool must not keep the previous building's values
 }
 
 void BuildingFiles::ShowBuilding()

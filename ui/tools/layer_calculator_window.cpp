@@ -189,7 +189,9 @@ QWidget* LayerCalculatorWindow::buildLayerArea()
         new LayerCellDelegate(m_table, [this](int row, int column) { advanceFromCell(row, column); }));
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Moving through the table with the arrows opens no editor; typing, F2 or a click does.
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                             QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
     m_table->setFixedWidth(tableWidth(m_table, 0));
     m_table->setFixedHeight(2 * m_table->frameWidth() + m_table->horizontalHeader()->sizeHint().height() +
                             kLayerRows * m_table->verticalHeader()->defaultSectionSize());
@@ -612,13 +614,8 @@ void LayerCalculatorWindow::advanceFromCell(int row, int column)
         return;
     const int nextColumn = column >= kLayerColumns ? 1 : column + 1;
     const int nextRow = column >= kLayerColumns ? row + 1 : row;
-    QMetaObject::invokeMethod(
-        this,
-        [this, nextRow, nextColumn] {
-            m_table->setCurrentCell(nextRow, nextColumn);
-            m_table->editItem(m_table->item(nextRow, nextColumn));
-        },
-        Qt::QueuedConnection);
+    m_table->setCurrentCell(nextRow, nextColumn);
+    m_table->editItem(m_table->item(nextRow, nextColumn));
 }
 
 bool LayerCalculatorWindow::eventFilter(QObject* watched, QEvent* event)

@@ -5,6 +5,7 @@
 #include "ui/tools/layer_calculator_window.h"
 
 #include <QAction>
+#include <QTableWidget>
 
 namespace orv {
 
@@ -73,6 +74,7 @@ void LayerToolCommands::open(LayerTarget target, int kind, std::function<void(co
     m_calculator->show();
     m_calculator->raise();
     m_calculator->activateWindow();
+    m_calculator->catalogList()->setFocus(); // a hidden window cannot take it in Startprozeduren
 }
 
 void LayerToolCommands::handOverToBuilding(const LayerHandOver& handOver)
