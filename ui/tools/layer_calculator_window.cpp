@@ -116,9 +116,10 @@ QTableWidget* makeTable(int columns, const QStringList& headers, const std::arra
     table->setTabKeyNavigation(false); // Tab leaves the table, as from every other control
     table->setWordWrap(false);
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The given widths, but never narrower than a header's caption.
+    const QFontMetrics metrics(table->horizontalHeader()->font());
     for (int c = 0; c < columns; ++c)
-        table->setColumnWidth(c, std::max(widths[c], table->horizontalHeader()->sectionSizeHint(c)));
-    table->horizontalHeader()->setStretchLastSection(true);
+        table->setColumnWidth(c, std::max(widths[c], metrics.horizontalAdvance(headers[c]) + 16));
     return table;
 }
 
