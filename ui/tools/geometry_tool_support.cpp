@@ -24,7 +24,7 @@ void placeToolWindow(QWidget& tool, const MainWindow& window, int top)
         layout->activate();
     const QSize size = tool.sizeHint() + QSize(window.extraWidth(), window.extraHeight());
     tool.resize(size.expandedTo(tool.minimumSizeHint()));
-    const QRect main = window.geometry();
+    const QRect main = window.frameGeometry();
     tool.move(main.left() + static_cast<int>(std::lround((main.width() - tool.width()) / 2.0)),
               main.top() + top);
 }
