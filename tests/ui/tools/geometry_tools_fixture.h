@@ -27,16 +27,16 @@ class GeometryToolsTest : public MainWindowTest
         QTest::keyClick(edit(id), key);
     }
 
-    // Types into a table cell with real keys: the first key opens the cell's editor, the others reach it,
-    // Enter closes it.
+    // Types over a table cell with real keys: the first key opens the cell's editor in place of the text,
+    // the others reach the editor, Enter closes it.
     static void typeCell(QTableWidget* table, int row, int column, const QString& keys)
     {
         table->setFocus();
         table->setCurrentCell(row, column);
-        QTest::keyClick(table, Qt::Key_Backspace); // the cell's editor, emptied
+        QTest::keyClicks(table, keys.left(1));
         QWidget* editor = QApplication::focusWidget();
         ASSERT_NE(editor, table);
-        QTest::keyClicks(editor, keys);
+        QTest::keyClicks(editor, keys.mid(1));
         QTest::keyClick(editor, Qt::Key_Return);
     }
 };
