@@ -83,6 +83,8 @@ void RoofSketch::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     const QPalette& pal = palette();
     p.fillRect(rect(), pal.base());
+    p.setPen(pal.color(QPalette::Mid));
+    p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 
     double degrees = kDefaultPitch;
     if (m_pitch)

@@ -8,7 +8,6 @@
 #include "ui/tools/geometry_tool_support.h"
 #include "ui/tools/roof_sketch.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -127,16 +126,17 @@ void RoofWindow::buildLayout()
 
     m_sketch = new RoofSketch;
 
-    auto* buttons = new QDialogButtonBox;
-    m_calculate = buttons->addButton(QStringLiteral("&Berechnen"), QDialogButtonBox::ActionRole);
+    // In the order of the work: calculate, then hand over; the platform's button order would swap them.
+    m_calculate = new QPushButton(QStringLiteral("&Berechnen"));
     m_calculate->setDefault(true);
-    m_handOver =
-        buttons->addButton(QString::fromUtf8("&Übernehmen + Schließen"), QDialogButtonBox::AcceptRole);
+    m_handOver = new QPushButton(QString::fromUtf8("&Übernehmen + Schließen"));
     m_handOver->setEnabled(false);
-    m_cancel = buttons->addButton(QStringLiteral("&Abbruch"), QDialogButtonBox::RejectRole);
+    m_cancel = new QPushButton(QStringLiteral("&Abbruch"));
     m_cancel->setToolTip(QString::fromUtf8("Abbrechen, ohne die Werte zu übernehmen"));
-    // The box would otherwise connect its roles to accept and reject itself.
-    disconnect(buttons, nullptr, this, nullptr);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* button : {m_calculate, m_handOver, m_cancel})
+        buttons->addWidget(button);
 
     auto* groups = new QVBoxLayout;
     groups->addWidget(input);
@@ -147,7 +147,7 @@ void RoofWindow::buildLayout()
     body->addWidget(m_sketch, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(body, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
 
     setTabOrder(m_pitchOption, m_pitch);
     setTabOrder(m_pitch, m_heightOption);
