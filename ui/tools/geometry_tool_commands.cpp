@@ -108,7 +108,16 @@ void GeometryToolCommands::openKRConversion(KRTarget target)
         m_kr = new KRConversionWindow(m_session, m_window);
         m_window.registerAuxiliaryWindow(m_kr);
     }
+    m_kr->setPresetFields(m_presetFloor, m_presetWall);
     m_kr->Startprozeduren(target);
+}
+
+void GeometryToolCommands::setPresetFields(QLineEdit* floor, QLineEdit* groundWall)
+{
+    m_presetFloor = floor;
+    m_presetWall = groundWall;
+    if (m_kr)
+        m_kr->setPresetFields(floor, groundWall);
 }
 
 void GeometryToolCommands::refill()

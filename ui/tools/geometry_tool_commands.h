@@ -2,6 +2,7 @@
 
 #include "tools/kr_conversion.h"
 
+#include <QLineEdit>
 #include <QObject>
 #include <QPointer>
 
@@ -30,6 +31,10 @@ class GeometryToolCommands final : public QObject
     void openWindowArea();
     // An open conversion window is only brought back: it keeps the target it was opened for.
     void openKRConversion(KRTarget target);
+    // The settings window's floor and wall preset fields of the active slot, registered while that window
+    // exists: the destination of the preset targets (opened with openKRConversion(KRTarget::PresetFloor or
+    // PresetWall)) and of the conversion's "both" hand-over while that window is open in its normal state.
+    void setPresetFields(QLineEdit* floor, QLineEdit* groundWall);
 
     // Null until first opened.
     RoofWindow* roofWindow() const;
@@ -45,6 +50,8 @@ class GeometryToolCommands final : public QObject
     QPointer<RoofWindow> m_roof;
     QPointer<WindowAreaWindow> m_windowArea;
     QPointer<KRConversionWindow> m_kr;
+    QPointer<QLineEdit> m_presetFloor;
+    QPointer<QLineEdit> m_presetWall;
 };
 
 } // namespace orv

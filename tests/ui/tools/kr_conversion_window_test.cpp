@@ -153,9 +153,9 @@ TEST_F(KRConversionWindowTest, PresetTargetsWriteIntoThePresetFields)
     QStringList edited;
     QObject::connect(floor, &QLineEdit::textEdited, [&](const QString& t) { edited << t; });
 
+    tools().setPresetFields(floor, wall);
     tools().openKRConversion(KRTarget::PresetFloor);
     KRConversionWindow* kr = current();
-    kr->setPresetFields(floor, wall);
     retypeField(kr->kEdit(), "0,5");
     kr->handOverButton()->click();
     EXPECT_EQ(floor->text(), "1,83");
