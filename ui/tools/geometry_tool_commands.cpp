@@ -22,6 +22,21 @@ KRTarget targetOf(const ToolRequest& request)
     return request.componentKind == 3 ? KRTarget::Wall : KRTarget::Floor;
 }
 
+// An open window is brought back (false); otherwise it is created at the first opening, kept hidden
+// between openings, and is to be started (true).
+template <typename Window, typename Make> bool toStart(QPointer<Window>& tool, MainWindow& window, Make make)
+{
+    if (tool && tool->isVisible()) {
+        raiseToolWindow(*tool);
+        return false;
+    }
+    if (!tool) {
+        tool = make();
+        window.registerAuxiliaryWindow(tool);
+    }
+    return true;
+}
+
 } // namespace
 
 GeometryToolCommands::GeometryToolCommands(Session& session, Dialogs& dialogs, MainWindow& window,
@@ -74,40 +89,21 @@ void GeometryToolCommands::openRoof()
         m_window.input(m_session.building.BuildingLength == 0 ? InputId::Length : InputId::Width)->setFocus();
         return;
     }
-    if (m_roof && m_roof->isVisible()) {
-        raiseToolWindow(*m_roof);
-        return;
-    }
-    if (!m_roof) {
-        m_roof = new RoofWindow(m_session, m_dialogs, m_window);
-        m_window.registerAuxiliaryWindow(m_roof);
-    }
-    m_roof->Startprozeduren();
+    if (toStart(m_roof, m_window, [this] { return new RoofWindow(m_session, m_dialogs, m_window); }))
+        m_roof->Startprozeduren();
 }
 
 void GeometryToolCommands::openWindowArea()
 {
-    if (m_windowArea && m_windowArea->isVisible()) {
-        raiseToolWindow(*m_windowArea);
-        return;
-    }
-    if (!m_windowArea) {
-        m_windowArea = new WindowAreaWindow(m_session, m_dialogs, m_window);
-        m_window.registerAuxiliaryWindow(m_windowArea);
-    }
-    m_windowArea->Startprozeduren();
+    if (toStart(m_windowArea, m_window,
+                [this] { return new WindowAreaWindow(m_session, m_dialogs, m_window); }))
+        m_windowArea->Startprozeduren();
 }
 
 void GeometryToolCommands::openKRConversion(KRTarget target)
 {
-    if (m_kr && m_kr->isVisible()) {
-        raiseToolWindow(*m_kr);
+    if (!toStart(m_kr, m_window, [this] { return new KRConversionWindow(m_session, m_window); }))
         return;
-    }
-    if (!m_kr) {
-        m_kr = new KRConversionWindow(m_session, m_window);
-        m_window.registerAuxiliaryWindow(m_kr);
-    }
     m_kr->setPresetFields(m_presetFloor, m_presetWall);
     m_kr->Startprozeduren(target);
 }

@@ -27,6 +27,16 @@ class GeometryToolsTest : public MainWindowTest
         QTest::keyClick(edit(id), key);
     }
 
+    // Every caption of an input ("…:") announces its input.
+    static void expectCaptionsHaveBuddies(QWidget* tool)
+    {
+        for (QLabel* label : tool->findChildren<QLabel*>()) {
+            if (label->text().endsWith(QLatin1Char(':'))) {
+                EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+            }
+        }
+    }
+
     // Types over a table cell with real keys: the first key opens the cell's editor in place of the text,
     // the others reach the editor, Enter closes it.
     static void typeCell(QTableWidget* table, int row, int column, const QString& keys)

@@ -185,11 +185,7 @@ TEST_F(KRConversionWindowTest, PresetTargetsWriteIntoThePresetFields)
 TEST_F(KRConversionWindowTest, KeyboardAndScreenReader)
 {
     KRConversionWindow* kr = openFromMenu();
-    for (QLabel* label : kr->findChildren<QLabel*>()) {
-        if (label->text().endsWith(QLatin1Char(':'))) {
-            EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
-        }
-    }
+    expectCaptionsHaveBuddies(kr);
     EXPECT_EQ(kr->kEdit()->toolTip(), "freistehende Bauteile (nicht erdreichberührt)");
     EXPECT_EQ(kr->rEdit()->toolTip(), "Erdreichberührter Bauteile");
     EXPECT_TRUE(kr->kEdit()->hasFocus());

@@ -218,11 +218,7 @@ TEST_F(RoofWindowTest, RefilledForAnotherBuilding)
 TEST_F(RoofWindowTest, KeyboardAndScreenReader)
 {
     RoofWindow* roof = open();
-    for (QLabel* label : roof->findChildren<QLabel*>()) {
-        if (label->text().endsWith(QLatin1Char(':'))) {
-            EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
-        }
-    }
+    expectCaptionsHaveBuddies(roof);
     EXPECT_EQ(roof->pitchOption()->toolTip(), "Innenwinkel");
     EXPECT_EQ(roof->heightEdit()->toolTip(), "Höhe des Dachgeschosses (von UK Dachfußboden bis Spitzgiebel)");
     EXPECT_EQ(roof->swapButton()->toolTip(), "Länge und Breite tauschen");

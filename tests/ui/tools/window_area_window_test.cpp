@@ -67,6 +67,7 @@ TEST_F(WindowAreaWindowTest, FreshListAndItsHeaders)
     EXPECT_FALSE(w->handOverButton()->isEnabled());
     EXPECT_FALSE(w->percentEdit()->isEnabled());
     EXPECT_EQ(w->wallArea(), 198.0f);
+    expectCaptionsHaveBuddies(w);
     EXPECT_EQ(w->cancelButton()->toolTip(),
               "Abbrechen ohne die Fläche zu übernehmen (Angaben bleiben erhalten)");
 }
