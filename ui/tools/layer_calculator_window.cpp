@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace orv {
 
@@ -370,7 +369,6 @@ bool LayerCalculatorWindow::Startprozeduren(LayerTarget target, int kind, HandOv
             done(QDialog::Rejected);
             return false;
         }
-        place();
         BaustoffgruppeClick(1);
         m_initialised = true;
     }
@@ -378,20 +376,6 @@ bool LayerCalculatorWindow::Startprozeduren(LayerTarget target, int kind, HandOv
     WandClick(kind);
     m_catalogList->setFocus();
     return true;
-}
-
-void LayerCalculatorWindow::place()
-{
-    const QWidget* main = parentWidget();
-    layout()->activate();
-    const QSize natural = sizeHint();
-    const bool enlarge = !m_session.settings.MaximizeMainOnly;
-    resize(natural.width() + (enlarge ? m_session.settings.WindowGrowVertical : 0),
-           natural.height() + (enlarge ? m_session.settings.WindowGrowHorizontal : 0));
-    if (main) {
-        const QRect frame = main->frameGeometry();
-        move(frame.left() + static_cast<int>(std::lround((frame.width() - width()) / 2.0)), frame.top() + 20);
-    }
 }
 
 void LayerCalculatorWindow::WandClick(int kind)

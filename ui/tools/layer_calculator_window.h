@@ -35,9 +35,9 @@ class LayerCalculatorWindow final : public QDialog
     LayerCalculatorWindow(Session& session, Dialogs& dialogs, QWidget* mainWindow);
     ~LayerCalculatorWindow() override;
 
-    // Works for `target` and component kind 1..4 from now on; the sink takes the hand-over (none: the
-    // hand-over buttons stay disabled). The first start opens the catalogue: false when it is missing, after
-    // the message; the window has closed then.
+    // Works for `target` and component kind 1..4 from now on (the caller places the window); the sink takes
+    // the hand-over (none: the hand-over buttons stay disabled). The first start opens the catalogue: false
+    // when it is missing, after the message; the window has closed then.
     bool Startprozeduren(LayerTarget target, int kind, HandOverSink sink);
     // The target's layers changed behind the window (another building): shows them again.
     void k_WerteEintragen();
@@ -65,7 +65,6 @@ class LayerCalculatorWindow final : public QDialog
     QWidget* buildResultLine();
     QWidget* buildCatalogArea();
     QWidget* buildBottomButtons();
-    void place();
 
     void WandClick(int kind);
     void Form_Aendern();

@@ -2,6 +2,7 @@
 
 #include "core/session.h"
 #include "ui/main_window.h"
+#include "ui/tools/geometry_tool_support.h"
 #include "ui/tools/layer_calculator_window.h"
 
 #include <QAction>
@@ -69,18 +70,16 @@ void LayerToolCommands::open(LayerTarget target, int kind, std::function<void(co
         delete m_calculator;
         return;
     }
-    if (m_calculator->isMinimized())
-        m_calculator->showNormal();
+    if (created)
+        placeToolWindow(*m_calculator, m_window, 20);
     m_calculator->show();
-    m_calculator->raise();
-    m_calculator->activateWindow();
+    raiseToolWindow(*m_calculator);
     m_calculator->catalogList()->setFocus(); // a hidden window cannot take it in Startprozeduren
 }
 
 void LayerToolCommands::handOverToBuilding(const LayerHandOver& handOver)
 {
-    // Typed into the input, the value runs the input's whole road: reading, completeness, calculation.
-    m_window.input(layerKindTexts(handOver.kind).mainField)->setText(handOver.value);
+    handOverToInput(m_window, layerKindTexts(handOver.kind).mainField, handOver.value);
     m_session.file.BuildingModified = true;
     m_window.setStatusText(QString::fromUtf8(kLayerHandedOverStatus));
 }
