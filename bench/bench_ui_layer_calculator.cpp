@@ -2,6 +2,7 @@
 // shipped catalogue read and group 1 listed, the building's layers loaded) and one keystroke in the layer
 // table to the updated k and R fields. Each benchmark reports the median as well as the mean.
 
+#include "bench_ui_support.h"
 #include "core/dialogs.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
@@ -32,25 +33,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-class SilentDialogs final : public orv::Dialogs
-{
-  public:
-    orv::MessageAnswer show(const orv::Message& message) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
-        return orv::MessageAnswer::Cancel;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> openFile(const orv::FileDialogRequest&) override { return {}; }
-    std::optional<QString> saveFile(const orv::FileDialogRequest&) override { return {}; }
-};
-
-void reportMedian(benchmark::State& state, std::vector<double> seconds, double scale)
-{
-    std::sort(seconds.begin(), seconds.end());
-    if (!seconds.empty())
-        state.counters["median"] = seconds[seconds.size() / 2] * scale;
-}
+using orv::bench::reportMedian;
+using orv::bench::SilentDialogs;
 
 // A started program whose directory holds the shipped catalogue (built beside the benchmarks).
 class Program

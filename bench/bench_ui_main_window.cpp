@@ -7,6 +7,7 @@
 // says otherwise). The bare window with one label shows what the font system costs on its own: any window
 // that shows text pays it once. Each benchmark reports the median as well as the mean.
 
+#include "bench_ui_support.h"
 #include "core/dialogs.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
@@ -33,26 +34,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Nothing is asked during a benchmark; a question would be a fault of the set-up.
-class SilentDialogs final : public orv::Dialogs
-{
-  public:
-    orv::MessageAnswer show(const orv::Message& message) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
-        return orv::MessageAnswer::Cancel;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> openFile(const orv::FileDialogRequest&) override { return {}; }
-    std::optional<QString> saveFile(const orv::FileDialogRequest&) override { return {}; }
-};
-
-void reportMedian(benchmark::State& state, std::vector<double> seconds, double scale)
-{
-    std::sort(seconds.begin(), seconds.end());
-    if (!seconds.empty())
-        state.counters["median"] = seconds[seconds.size() / 2] * scale;
-}
+using orv::bench::reportMedian;
+using orv::bench::SilentDialogs;
 
 int runStartupChild(const QString& kind, const QString& programDir, int argc, char* argv[])
 {

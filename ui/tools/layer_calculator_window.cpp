@@ -139,6 +139,21 @@ QPushButton* makeButton(const QString& caption, const QString& hint)
     return button;
 }
 
+// A column of exclusive toggle buttons with the ids 1..n, named prefix + id.
+QVBoxLayout* toggleColumn(QButtonGroup* group, const QStringList& captions, const char* namePrefix)
+{
+    auto* column = new QVBoxLayout;
+    for (int id = 1; id <= captions.size(); ++id) {
+        auto* button = makeButton(captions[id - 1], {});
+        button->setObjectName(QLatin1String(namePrefix) + QString::number(id));
+        button->setCheckable(true);
+        group->addButton(button, id);
+        column->addWidget(button);
+    }
+    column->addStretch();
+    return column;
+}
+
 void setBold(QWidget* widget, bool bold)
 {
     QFont font = widget->font();
@@ -222,18 +237,12 @@ QWidget* LayerCalculatorWindow::buildLayerArea()
     grid->addLayout(top, 0, 0, 1, 2);
     grid->addWidget(m_table, 1, 0);
 
-    auto* kinds = new QVBoxLayout;
     m_kindButtons = new QButtonGroup(this);
-    for (int kind = 1; kind <= kLayerKinds; ++kind) {
-        auto* button = makeButton(layerKindTexts(kind).kindButton, {});
-        button->setObjectName(QStringLiteral("KindButton%1").arg(kind));
-        button->setCheckable(true);
-        m_kindButtons->addButton(button, kind);
-        kinds->addWidget(button);
-    }
-    kinds->addStretch();
+    QStringList kinds;
+    for (int kind = 1; kind <= kLayerKinds; ++kind)
+        kinds << layerKindTexts(kind).kindButton;
+    grid->addLayout(toggleColumn(m_kindButtons, kinds, "KindButton"), 1, 1);
     connect(m_kindButtons, &QButtonGroup::idClicked, this, &LayerCalculatorWindow::WandClick);
-    grid->addLayout(kinds, 1, 1);
 
     auto* rowButtons = new QHBoxLayout;
     auto* insert = makeButton("Ein&fügen der Schicht", "Einfügen der unten ausgewählten Schicht");
@@ -318,18 +327,12 @@ QWidget* LayerCalculatorWindow::buildCatalogArea()
     grid->addWidget(label, 0, 0, 1, 2);
     grid->addWidget(m_catalogList, 1, 0);
 
-    auto* groups = new QVBoxLayout;
     m_groupButtons = new QButtonGroup(this);
-    for (int group = 1; group <= kMaterialGroups; ++group) {
-        auto* button = makeButton(materialGroupCaption(group), {});
-        button->setObjectName(QStringLiteral("GroupButton%1").arg(group));
-        button->setCheckable(true);
-        m_groupButtons->addButton(button, group);
-        groups->addWidget(button);
-    }
-    groups->addStretch();
+    QStringList groups;
+    for (int group = 1; group <= kMaterialGroups; ++group)
+        groups << materialGroupCaption(group);
+    grid->addLayout(toggleColumn(m_groupButtons, groups, "GroupButton"), 1, 1);
     connect(m_groupButtons, &QButtonGroup::idClicked, this, &LayerCalculatorWindow::BaustoffgruppeClick);
-    grid->addLayout(groups, 1, 1);
     grid->setColumnStretch(2, 1);
     return area;
 }
