@@ -211,6 +211,29 @@ TEST_F(CarefulUserTest, ImpossibleDateKeepsOkDisabledWithAHint)
     EXPECT_EQ(session().building.InfoDate, "29.02.24");
 }
 
+TEST_F(CarefulUserTest, TextFileOpenedByMistakeSurvivesCtrlS)
+{
+    start();
+    const QString notes = programDir() + "Notizen.txt";
+    const QByteArray text(6000, 'x');
+    {
+        QFile file(notes);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    }
+    dialogs.script.files = {notes};
+    QTest::keyClick(edit(InputId::Length), Qt::Key_O, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.script.shown.size(), 1u);
+    EXPECT_TRUE(dialogs.script.shown[0].text.contains("keine Gebäudedatei dieses Programms"));
+
+    dialogs.script.files = {std::nullopt};
+    QTest::keyClick(edit(InputId::Length), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.script.fileRequests.size(), 2u);
+    EXPECT_EQ(dialogs.script.fileRequests[1].title, "Gebäudedatei speichern");
+    QFile file(notes);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), text);
+}
+
 TEST_F(CarefulUserTest, StatusLineSaysWhatWasOpened)
 {
     start();
