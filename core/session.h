@@ -20,6 +20,7 @@ struct Session
     CalculationResults results;
     FileState file;
     int SettingsReadErrors = 0;
+    bool SettingsWriteWarned = false; // the user has been told that the settings file cannot be written
 };
 
 } // namespace orv

@@ -6,7 +6,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace orv {
+
+bool isLongerThanBuildingFile(const QString& path)
+{
+    return QFileInfo(path).size() > BuildingRecord::Size;
+}
 
 std::optional<BuildingRecord> readBuildingFile(const QString& path)
 {
@@ -71,11 +78,22 @@ InputTexts newBuildingInputTexts()
     return t;
 }
 
+bool hasBuildingInfoText(const BuildingRecord& r)
+{
+    if (!r.HasBuildingInfo)
+        return false;
+    for (const QString* text : {&r.BuildingName, &r.Editor, &r.Client, &r.Street, &r.Town})
+        if (!text->trimmed().isEmpty())
+            return true;
+    // The post code input keeps its "D-" prefix and placeholders when nothing is typed.
+    return std::any_of(r.PostCode.begin(), r.PostCode.end(), [](QChar c) { return c.isDigit(); });
+}
+
 bool isEmptyBuilding(const BuildingRecord& r)
 {
-    return r.BuildingLength == 0 && r.BuildingWidth == 0 && r.HeatedHeight == 0 && r.KOuterWall == 0 &&
-           r.KWindow == 0 && r.KRoof == 0 && r.RFloor == 0 && r.WindowArea == 0 && r.Storeys == 1 &&
-           !r.RoofSpaceHeated && !r.CellarHeated;
+    return !hasBuildingInfoText(r) && r.BuildingLength == 0 && r.BuildingWidth == 0 && r.HeatedHeight == 0 &&
+           r.KOuterWall == 0 && r.KWindow == 0 && r.KRoof == 0 && r.RFloor == 0 && r.WindowArea == 0 &&
+           r.Storeys == 1 && !r.RoofSpaceHeated && !r.CellarHeated;
 }
 
 } // namespace orv

@@ -13,6 +13,8 @@ inline constexpr const char* kNewBuildingName = "Neues Gebäude";
 
 // Reads the first record of a building file; a missing, unreadable or short file gives nothing.
 std::optional<BuildingRecord> readBuildingFile(const QString& path);
+// A longer file is read like a building file but cannot be one this program wrote.
+bool isLongerThanBuildingFile(const QString& path);
 // Replaces the file whole or leaves it as it was.
 bool writeBuildingFile(const QString& path, const BuildingRecord& record);
 
@@ -27,8 +29,10 @@ QString lastBuildingDesignation(const QString& date);
 InputTexts inputTextsOf(const BuildingRecord& record);
 InputTexts newBuildingInputTexts();
 
+// Building information with any text in it (designation, editor, client, address).
+bool hasBuildingInfoText(const BuildingRecord& record);
 // Nothing the user typed counts: dimensions and component values 0, one storey, roof space and
-// cellar unheated. Roof and gable areas are not looked at.
+// cellar unheated, no building information. Roof and gable areas are not looked at.
 bool isEmptyBuilding(const BuildingRecord& record);
 
 } // namespace orv

@@ -78,7 +78,7 @@ void BuildingFiles::ResetBuilding()
     file.CurrentFileName = QString::fromUtf8(kNewBuildingName);
     m_view.FormCaptionAnpassen(bracketed(file.CurrentFileName));
     resetToNewBuilding(m_session.building, settings);
-    file.BuildingOpened = file.BuildingSaved = file.BuildingModified = false;
+    file.BuildingOpened = file.BuildingSaved = file.BuildingModified = file.ForeignFile = false;
     m_view.setStoreysFollowHeight(true);
     m_view.setLoadingBuilding(false);
     if (!m_view.startingUp())
@@ -132,6 +132,7 @@ OpenOutcome BuildingFiles::OpenWithDialog()
     file.BuildingOpened = true;
     MenueDateiHinzufuegen();
     m_view.FormCaptionAnpassen(bracketed(file.CurrentFileName));
+    showOpened(*chosen);
     return OpenOutcome::Opened;
 }
 
@@ -154,14 +155,15 @@ OpenOutcome BuildingFiles::OpenByPath()
     file.CurrentFilePath = path;
     file.CurrentFileName = displayName(path);
     m_view.FormCaptionAnpassen(bracketed(file.CurrentFileName));
+    showOpened(path);
     return OpenOutcome::Opened;
 }
 
 bool BuildingFiles::saveAllowed() const
 {
     const FileState& file = m_session.file;
-    return (file.BuildingSaved || file.BuildingOpened) && !file.CurrentFilePath.isEmpty() &&
-           file.CurrentFileName != QString::fromUtf8(kNewBuildingName);
+    return (file.BuildingSaved || file.BuildingOpened) && !file.ForeignFile &&
+           !file.CurrentFilePath.isEmpty() && file.CurrentFileName != QString::fromUtf8(kNewBuildingName);
 }
 
 void BuildingFiles::Save()
@@ -175,30 +177,35 @@ void BuildingFiles::Save()
 void BuildingFiles::SaveAs()
 {
     FileState& file = m_session.file;
-    BuildingRecord& b = m_session.building;
     if (!m_view.readInputsIntoRecord()) {
         file.BuildingSaved = false;
         return;
     }
-    const auto chosen =
-        m_dialogs.saveFile({QStringLiteral("Gebäudedatei speichern"), QStringLiteral("Gebäudedatei (*.orv)"),
-                            QStringLiteral("orv"), m_session.settings.BuildingsFolder, proposedFileName(b)});
+    const auto chosen = m_dialogs.saveFile(
+        {QStringLiteral("Gebäudedatei speichern"), QStringLiteral("Gebäudedatei (*.orv)"),
+         QStringLiteral("orv"), m_session.settings.BuildingsFolder, proposedFileName(m_session.building)});
     if (!chosen) {
         file.BuildingSaved = false;
         return;
     }
-    file.CurrentFilePath = *chosen;
-    file.CurrentFileName = displayName(*chosen);
-    if (!b.HasBuildingInfo) {
-        b.BuildingName = designationFromFileName(*chosen);
-        m_view.setDesignation(b.BuildingName);
-        b.HasBuildingInfo = true;
+    // Nothing of the file state changes before the file is written: a failed save must leave Ctrl+S,
+    // the caption and the designation where they were.
+    BuildingRecord saved = m_session.building;
+    if (!saved.HasBuildingInfo) {
+        saved.BuildingName = designationFromFileName(*chosen);
+        saved.HasBuildingInfo = true;
     }
-    if (!writeBuildingFile(file.CurrentFilePath, b)) {
+    if (!writeBuildingFile(*chosen, saved)) {
         m_dialogs.show(kWriteError);
         file.BuildingSaved = false;
         return;
     }
+    if (!m_session.building.HasBuildingInfo)
+        m_view.setDesignation(saved.BuildingName);
+    m_session.building = std::move(saved);
+    file.CurrentFilePath = *chosen;
+    file.CurrentFileName = displayName(*chosen);
+    file.ForeignFile = false;
     MenueDateiHinzufuegen();
     showSaved();
 }
@@ -215,7 +222,7 @@ void BuildingFiles::QuickSave()
         file.BuildingSaved = false;
         return;
     }
-    Vorgaben_Speichern(m_session.settings, m_session.programDir, m_dialogs);
+    storeSettings(m_session, m_dialogs);
     file.CurrentFileName = displayName(file.CurrentFilePath);
     showSaved();
 }
@@ -229,11 +236,22 @@ void BuildingFiles::showSaved()
     m_view.FormCaptionAnpassen(bracketed(file.CurrentFileName));
 }
 
+void BuildingFiles::showOpened(const QString& path)
+{
+    m_view.setStatusText(QStringLiteral(" Geöffnet: ") + path);
+    m_session.file.ForeignFile = isLongerThanBuildingFile(path);
+    if (m_session.file.ForeignFile)
+        m_dialogs.show({QStringLiteral("Die Datei ") + path +
+                            QStringLiteral(" ist keine Gebäudedatei dieses Programms.\rSie wird nicht "
+                                           "überschrieben: Speichern fragt nach einem neuen Dateinamen."),
+                        QStringLiteral("Hinweis!"), MessageIcon::Information, MessageButtons::Ok});
+}
+
 void BuildingFiles::MenueDateiHinzufuegen()
 {
     if (!addRecentFile(m_session.settings, m_session.file.CurrentFilePath, m_session.file.CurrentFileName))
         return;
-    Vorgaben_Speichern(m_session.settings, m_session.programDir, m_dialogs);
+    storeSettings(m_session, m_dialogs);
     DateiEintragHinzufuegen();
 }
 

@@ -69,6 +69,8 @@ class BuildingFiles
   private:
     bool saveAllowed() const;
     void showSaved();
+    // After a successful open: the status line, and a file that is no building file of ours.
+    void showOpened(const QString& path);
 
     Session& m_session;
     Dialogs& m_dialogs;

@@ -10,6 +10,8 @@ struct FileState
     bool BuildingOpened = false;
     bool BuildingSaved = false;
     bool BuildingModified = false;
+    // The file is longer than a building record, so it is something else: read, never written over.
+    bool ForeignFile = false;
     QString CurrentFilePath;
     QString CurrentFileName;
     QString FileToOpen;

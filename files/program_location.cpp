@@ -57,6 +57,14 @@ QString defaultUserDataDir()
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/orvenna");
 }
 
+QString factoryBuildingsFolder(const QString& programDir)
+{
+    if (QDir::cleanPath(programDir) != QDir::cleanPath(defaultUserDataDir()))
+        return programDir;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? programDir : withSeparator(documents);
+}
+
 QString findDataFile(const ProgramLocation& location, const QString& fileName)
 {
     for (const QString& dir : {location.programDir, location.sharedDataDir}) {

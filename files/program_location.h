@@ -20,6 +20,10 @@ ProgramLocation locateProgram(const QString& executableDir, const QString& userD
 // The per-user folder of an installed program, below the desktop's data home.
 QString defaultUserDataDir();
 
+// The factory folder for building files: beside a portable program, but the user's documents for an
+// installed one, whose program directory is a hidden per-user folder. Ends with a separator.
+QString factoryBuildingsFolder(const QString& programDir);
+
 // A data file the user may replace: the program directory's copy first, then the shipped one.
 // Empty when neither exists.
 QString findDataFile(const ProgramLocation& location, const QString& fileName);

@@ -5,6 +5,9 @@
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
 
+#include <QDate>
+#include <QStringList>
+
 namespace orv {
 
 namespace {
@@ -41,7 +44,7 @@ BuildingInfoForm buildingInfoForm(const BuildingRecord& b, const SettingsRecord&
         form.date = b.InfoDate;
     if (b.BuildingType >= 1 && b.BuildingType <= kBuildingTypes)
         form.buildingType = b.BuildingType;
-    form.okEnabled = designationAcceptable(form.designation);
+    form.okEnabled = formAcceptable(form);
     return form;
 }
 
@@ -51,6 +54,28 @@ bool designationAcceptable(const QString& text)
         if (c != QLatin1Char(' '))
             return true;
     return false;
+}
+
+bool dateAcceptable(const QString& text)
+{
+    if (!hasDigit(text))
+        return true;
+    QString digits = text;
+    digits.remove(QLatin1Char('_')).remove(QLatin1Char(' '));
+    const QStringList parts = digits.split(QLatin1Char('.'));
+    if (parts.size() != 3 || parts[2].size() != 2)
+        return false;
+    bool dayOk = false, monthOk = false, yearOk = false;
+    const int day = parts[0].toInt(&dayOk);
+    const int month = parts[1].toInt(&monthOk);
+    const int year = parts[2].toInt(&yearOk);
+    // Two-digit years: the leap days of 2000..2099 are those of the years a user will mean.
+    return dayOk && monthOk && yearOk && QDate(2000 + year, month, day).isValid();
+}
+
+bool formAcceptable(const BuildingInfoForm& form)
+{
+    return designationAcceptable(form.designation) && dateAcceptable(form.date);
 }
 
 void applyBuildingInfo(BuildingRecord& b, const BuildingInfoForm& form)

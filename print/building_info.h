@@ -38,6 +38,11 @@ BuildingInfoForm buildingInfoForm(const BuildingRecord& building, const Settings
 // A designation made of blanks only names nothing, whatever its length.
 bool designationAcceptable(const QString& text);
 
+// The date field: empty (no digit typed) or a day that exists, as "d.m.yy" or "dd.mm.yy".
+bool dateAcceptable(const QString& text);
+// OK may store the form: a designation and a possible date.
+bool formAcceptable(const BuildingInfoForm& form);
+
 // OK: stores the form in the record, each text cut to its field, and marks the information as given.
 // A date field left without any digit stores no date, so that the report prints the day it is printed.
 void applyBuildingInfo(BuildingRecord& building, const BuildingInfoForm& form);

@@ -1,10 +1,13 @@
 #include "settings/settings_file.h"
 
 #include "core/dialogs.h"
+#include "core/session.h"
 #include "files/atomic_write.h"
+#include "files/program_location.h"
 #include "settings/settings_record.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace orv {
 
@@ -67,6 +70,36 @@ bool Vorgaben_Speichern(const SettingsRecord& settings, const QString& programDi
     return false;
 }
 
+namespace {
+
+void warnSettingsNotStored(Session& session, Dialogs& dialogs)
+{
+    if (session.SettingsWriteWarned)
+        return;
+    session.SettingsWriteWarned = true;
+    dialogs.show({QStringLiteral("Die Einstellungsdatei ") + settingsFilePath(session.programDir) +
+                      QStringLiteral(" kann nicht geschrieben werden.\rGeänderte Einstellungen werden "
+                                     "nicht gespeichert."),
+                  QStringLiteral("Hinweis!"), MessageIcon::Warning, MessageButtons::Ok});
+}
+
+} // namespace
+
+bool storeSettings(Session& session, Dialogs& dialogs)
+{
+    if (writeFileAtomically(settingsFilePath(session.programDir), encodeSettings(session.settings)))
+        return true;
+    warnSettingsNotStored(session, dialogs);
+    return false;
+}
+
+void warnIfSettingsReadOnly(Session& session, Dialogs& dialogs)
+{
+    const QFileInfo file(settingsFilePath(session.programDir));
+    if (file.exists() && !file.isWritable())
+        warnSettingsNotStored(session, dialogs);
+}
+
 std::optional<SettingsRecord> readSettingsFile(const QString& path)
 {
     QFile file(path);
@@ -83,7 +116,8 @@ void installShippedSettings(const QString& programDir, const QString& shippedSet
     auto settings = readSettingsFile(shippedSettingsPath);
     if (!settings)
         return;
-    settings->BuildingsFolder = programDir; // the shipped file cannot know where it was installed
+    settings->BuildingsFolder =
+        factoryBuildingsFolder(programDir); // the shipped file cannot know where it was installed
     writeFileAtomically(target, encodeSettings(*settings));
 }
 

@@ -7,6 +7,7 @@
 namespace orv {
 
 class Dialogs;
+struct Session;
 struct SettingsRecord;
 
 inline constexpr const char* kSettingsFileName = "DataSet.kvz";
@@ -25,6 +26,13 @@ QString readErrorMessage(const QString& programDir, int readErrors);
 
 // Writes the whole record; on failure shows "Fehler bei Datenträgerzugriff." and keeps the file as it was.
 bool Vorgaben_Speichern(const SettingsRecord& settings, const QString& programDir, Dialogs& dialogs);
+
+// The settings writes that follow a building-file command (recent files, quick save): a settings file
+// that cannot be written is reported once per run, naming it, and never as a disk error after the
+// building itself was saved. Settings the user changes on purpose keep Vorgaben_Speichern's message.
+bool storeSettings(Session& session, Dialogs& dialogs);
+// At start: a settings file that exists but may not be written is reported then, once.
+void warnIfSettingsReadOnly(Session& session, Dialogs& dialogs);
 
 // The record of a settings file named by the user (command line), without messages or defaults.
 std::optional<SettingsRecord> readSettingsFile(const QString& path);

@@ -1,5 +1,7 @@
 #include "settings/settings_record.h"
 
+#include "files/program_location.h"
+
 namespace orv {
 
 namespace {
@@ -135,7 +137,7 @@ void applyFactoryDefaults(SettingsRecord& r, const QString& programDir)
     r.ConfirmDelete = true;
     r.StartMaximized = false;
     r.MaximizeMainOnly = false;
-    r.BuildingsFolder = programDir;
+    r.BuildingsFolder = factoryBuildingsFolder(programDir);
 }
 
 SettingsRecord shippedDefaultSettings(const QString& programDir)

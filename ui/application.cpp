@@ -17,6 +17,7 @@ Application::~Application() = default;
 void Application::start(const QStringList& arguments)
 {
     m_session.SettingsReadErrors = Vorgaben_einlesen(m_session.settings, m_session.programDir, m_dialogs);
+    warnIfSettingsReadOnly(m_session, m_dialogs);
     m_mainWindow = std::make_unique<MainWindow>(m_session, m_dialogs);
     m_commands = std::make_unique<ProgramCommands>(m_session, m_dialogs, *m_mainWindow, arguments);
     m_layerTool = std::make_unique<LayerToolCommands>(m_session, m_dialogs, *m_mainWindow);

@@ -59,6 +59,7 @@ BuildingInfoDialog::BuildingInfoDialog(Session& session, Dialogs& dialogs, QWidg
     setModal(false);
     buildLayout();
     connect(m_designation, &QLineEdit::textEdited, this, &BuildingInfoDialog::designationEdited);
+    connect(m_date, &QLineEdit::textChanged, this, &BuildingInfoDialog::updateOk);
     connect(m_editorDefault, &QToolButton::clicked, this, &BuildingInfoDialog::keepEditorAsDefault);
     connect(m_ok, &QPushButton::clicked, this, &BuildingInfoDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &BuildingInfoDialog::reject);
@@ -95,6 +96,10 @@ void BuildingInfoDialog::buildLayout()
                 m_designation);
     top->addRow(buddyLabel(QStringLiteral("B&earbeiter:"), m_editor, QStringLiteral("Ihr Name!")), editorRow);
     top->addRow(buddyLabel(QStringLiteral("&Datum:"), m_date), m_date);
+    m_dateHint = new QLabel(QStringLiteral("Kein gültiges Datum (TT.MM.JJ)"));
+    m_dateHint->setObjectName(QStringLiteral("DateHint"));
+    m_dateHint->setVisible(false);
+    top->addRow(QString(), m_dateHint);
 
     static const char* const kTypeCaptions[kBuildingTypes] = {
         "Ei&nfamilienhaus", "&Mehrfamilienhaus",     "B&ürogebäude",       "&Industriegebäude",
@@ -166,7 +171,14 @@ void BuildingInfoDialog::WerteEintragen()
     m_postCode->setText(f.postCode);
     m_town->setText(f.town);
     typeButton(f.buildingType)->setChecked(true);
-    m_ok->setEnabled(f.okEnabled);
+    updateOk();
+}
+
+void BuildingInfoDialog::updateOk()
+{
+    const bool dateOk = dateAcceptable(m_date->text());
+    m_dateHint->setVisible(!dateOk);
+    m_ok->setEnabled(dateOk && designationAcceptable(m_designation->text()));
 }
 
 BuildingInfoForm BuildingInfoDialog::form() const
@@ -187,7 +199,7 @@ BuildingInfoForm BuildingInfoDialog::form() const
 void BuildingInfoDialog::designationEdited(const QString& text)
 {
     const bool acceptable = designationAcceptable(text);
-    m_ok->setEnabled(acceptable);
+    updateOk();
     emit designationFieldChanged(acceptable ? text : QString());
 }
 
@@ -199,8 +211,8 @@ void BuildingInfoDialog::keepEditorAsDefault()
 
 void BuildingInfoDialog::accept()
 {
-    if (!designationAcceptable(m_designation->text()))
-        return; // Enter in a field must not store a building without designation
+    if (!formAcceptable(form()))
+        return; // Enter in a field must not store a building without designation or with a wrong date
     applyBuildingInfo(m_session.building, form());
     emit designationFieldChanged(m_session.building.BuildingName);
     QDialog::accept();

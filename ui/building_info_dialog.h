@@ -9,6 +9,7 @@
 
 class QButtonGroup;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -63,6 +64,8 @@ class BuildingInfoDialog final : public QDialog
   private:
     void buildLayout();
     void designationEdited(const QString& text);
+    // OK only with a designation and a possible date; the hint says what is wrong with the date.
+    void updateOk();
     void keepEditorAsDefault();
 
     Session& m_session;
@@ -73,6 +76,7 @@ class BuildingInfoDialog final : public QDialog
     QLineEdit* m_editor = nullptr;
     QToolButton* m_editorDefault = nullptr;
     QLineEdit* m_date = nullptr;
+    QLabel* m_dateHint = nullptr;
     QGroupBox* m_infoGroup = nullptr;
     QLineEdit* m_client = nullptr;
     QLineEdit* m_street = nullptr;

@@ -32,11 +32,15 @@ void InputEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString text = event->text();
-    // Only characters are filtered; editing and navigation keys and shortcuts keep their meaning.
-    const bool character = text.size() == 1 && (text[0].isPrint() || text[0].unicode() == 8) &&
-                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    if (m_filter == Filter::None || !character) {
+    // Only characters are filtered; editing and navigation keys and Ctrl shortcuts keep their meaning.
+    const bool character = text.size() == 1 && (text[0].isPrint() || text[0].unicode() == 8);
+    if (m_filter == Filter::None || !character || (event->modifiers() & Qt::ControlModifier)) {
         QLineEdit::keyPressEvent(event);
+        return;
+    }
+    // An Alt+letter that no mnemonic took still carries its letter: it is neither typed nor a tool key.
+    if (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) {
+        event->accept();
         return;
     }
     emit characterTyped(text[0]);

@@ -195,7 +195,9 @@ class MainWindow final : public QMainWindow, public BuildingView
     void setAutoPanel(bool allowed, const QString& firstLine, const QString& secondLine);
     void CheckBox1Click();
     void AutomatischesBerechnenJA();
-    void updatePrintEnabled();
+    void updateResultsValidity();
+    void applyResultColours();
+    void calculate();
     void setCalculateEnabled(bool enabled);
     InputTexts inputTexts() const;
 
@@ -225,7 +227,7 @@ class MainWindow final : public QMainWindow, public BuildingView
     int m_extraWidth = 0;
     int m_extraHeight = 0;
     bool m_printAvailable = false;
-    bool m_printWanted = false;
+    QByteArray m_calculatedBasis; // of the results shown; empty when none are valid
     bool m_roofToolAvailable = false;
     bool m_maximizeAtShow = false;
 

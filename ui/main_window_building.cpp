@@ -53,6 +53,11 @@ void MainWindow::Kellerbeheizt()
 void MainWindow::RadioButtonClick(int index)
 {
     selectRadio(index);
+    // A click on the choice already made changes nothing: no modification, no automatic save.
+    const bool heated = index % 2 == 1;
+    const Session& session = m_session;
+    if ((index < 2 ? session.building.RoofSpaceHeated : session.building.CellarHeated) == heated)
+        return;
     switch (index) {
     case 0:
         DachraumUnbeheizt();

@@ -249,6 +249,7 @@ void MainWindow::buildToolBar()
         m_session.building.BuildingName = text.left(60);
         if (!text.isEmpty())
             m_session.building.HasBuildingInfo = true;
+        m_session.file.BuildingModified = true; // a renamed building is a changed one
     });
     connect(m_designation, &InputEdit::doubleClicked, command("AGebaeudeinfo"), &QAction::trigger);
     m_toolBar->addWidget(m_designation);

@@ -5,6 +5,7 @@
 
 #include "ui/hint_switch.h"
 #include "ui/painted_icons.h"
+#include "ui/preferred_mnemonic.h"
 #include "ui/result_field.h"
 
 #include <QAction>
@@ -13,6 +14,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -156,6 +158,9 @@ QWidget* MainWindow::buildAutoCalcArea()
     connect(m_calculateButton, &QPushButton::clicked, command("AHLBerechnen"), &QAction::trigger);
     m_calculateButton->setEnabled(command("AHLBerechnen")->isEnabled());
     connect(command("AHLBerechnen"), &QAction::enabledChanged, m_calculateButton, &QWidget::setEnabled);
+    auto* altB = new PreferredMnemonic(m_calculateButton, this); // the menu "&Berechnen" shares the letter
+    m_calculateButton->installEventFilter(altB);
+    menuBar()->installEventFilter(altB);
 
     m_autoCheck = new QCheckBox("Aut&oBerechnen");
     m_autoCheck->setObjectName("CheckBox1");

@@ -5,6 +5,7 @@
 
 #include "core/automatic_calculation.h"
 #include "core/calculation.h"
+#include "core/calculation_basis.h"
 #include "core/checks.h"
 #include "core/dialogs.h"
 #include "core/german_numbers.h"
@@ -24,6 +25,7 @@ namespace {
 
 const QColor kAutoCalcGreen(0, 128, 0);
 const QColor kAutoCalcRed(Qt::red);
+const QColor kOutOfDate(Qt::gray);
 
 } // namespace
 
@@ -78,9 +80,10 @@ void MainWindow::DatenVollstaendig(bool saveLast)
             AutoBerechnenGO();
         else
             setCalculateEnabled(true);
-        return;
+    } else {
+        showIncomplete();
     }
-    showIncomplete();
+    updateResultsValidity();
 }
 
 void MainWindow::showIncomplete()
@@ -92,8 +95,7 @@ void MainWindow::showIncomplete()
         ErgebnisseLoeschen();
     }
     setCalculateEnabled(false);
-    m_printWanted = false;
-    updatePrintEnabled();
+    updateResultsValidity();
 }
 
 void MainWindow::setAutoPanel(bool allowed, const QString& firstLine, const QString& secondLine)
@@ -123,6 +125,13 @@ void MainWindow::AutoBerechnenGO()
 }
 
 void MainWindow::HLBerechnen()
+{
+    calculate();
+    // A refused calculation may have reset a value in the record: the results shown no longer belong to it.
+    updateResultsValidity();
+}
+
+void MainWindow::calculate()
 {
     BuildingRecord& building = m_session.building;
     const SettingsRecord& settings = m_session.settings;
@@ -187,9 +196,8 @@ void MainWindow::ErgebnisseLoeschen()
         setHint(panel, {});
     }
     setHint(m_ventilationCaption, {});
-    m_flags.ResultsValid = false;
-    m_printWanted = false;
-    updatePrintEnabled();
+    m_calculatedBasis.clear();
+    updateResultsValidity();
     emit resultsCleared();
 }
 
@@ -197,14 +205,12 @@ void MainWindow::RechnenBeendetProzeduren()
 {
     // An absurd load shown with the checks off must not stay printable from an earlier calculation.
     if (loadTooLarge(m_session.building)) {
-        m_flags.ResultsValid = false;
-        m_printWanted = false;
-        updatePrintEnabled();
+        m_calculatedBasis.clear();
+        updateResultsValidity();
         return;
     }
-    m_flags.ResultsValid = true;
-    m_printWanted = true;
-    updatePrintEnabled();
+    m_calculatedBasis = calculationBasis(m_session.building, m_session.results, m_session.settings);
+    updateResultsValidity();
     kWertspeichern();
 }
 
@@ -213,11 +219,21 @@ void MainWindow::showLoadIncrease()
     const QString notice = loadIncreaseNotice(m_session.settings.LoadIncreasePercent);
     m_increaseNotice->setText(notice);
     m_increaseNotice->setVisible(!notice.isEmpty());
-    for (const ResultPanel which : {ResultPanel::Building, ResultPanel::Specific}) {
-        QLabel* panel = m_panels[static_cast<int>(which)];
-        QPalette palette = panel->palette();
-        palette.setColor(QPalette::WindowText, notice.isEmpty() ? QColor(Qt::black) : QColor(Qt::red));
-        panel->setPalette(palette);
+    applyResultColours();
+}
+
+// Results that no longer belong to the inputs stay readable but grey; the increase makes QN and qN red.
+void MainWindow::applyResultColours()
+{
+    const bool increased = m_session.settings.LoadIncreasePercent != 0;
+    const bool outOfDate = !m_flags.ResultsValid;
+    for (int i = 0; i < kResultPanels; ++i) {
+        const bool red = increased && (i == static_cast<int>(ResultPanel::Building) ||
+                                       i == static_cast<int>(ResultPanel::Specific));
+        QPalette palette = m_panels[i]->palette();
+        palette.setColor(QPalette::WindowText,
+                         outOfDate ? kOutOfDate : (red ? QColor(Qt::red) : QColor(Qt::black)));
+        m_panels[i]->setPalette(palette);
     }
 }
 
@@ -250,15 +266,20 @@ void MainWindow::setCalculateEnabled(bool enabled)
 void MainWindow::setPrintAvailable(bool available)
 {
     m_printAvailable = available;
-    updatePrintEnabled();
+    updateResultsValidity();
 }
 
-// The one place that decides whether printing (on paper or as a PDF) is offered.
-void MainWindow::updatePrintEnabled()
+// The one place that decides ResultsValid and with it printing (on paper or as a PDF): the results of
+// the last calculation are valid exactly while the record still holds what they were computed from.
+void MainWindow::updateResultsValidity()
 {
-    const bool enabled = m_printAvailable && m_printWanted;
+    m_flags.ResultsValid =
+        !m_calculatedBasis.isEmpty() &&
+        m_calculatedBasis == calculationBasis(m_session.building, m_session.results, m_session.settings);
+    const bool enabled = m_printAvailable && m_flags.ResultsValid;
     command("ADrucken")->setEnabled(enabled);
     command("APdfSpeichern")->setEnabled(enabled);
+    applyResultColours();
 }
 
 } // namespace orv

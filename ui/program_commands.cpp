@@ -118,7 +118,7 @@ void ProgramCommands::showBuildingInfo()
 void ProgramCommands::saveReportAsPdf()
 {
     if (const auto path = exportReportAsPdf(m_session, m_dialogs, shortDateToday()))
-        m_window.setStatusText(QStringLiteral(" Gespeichert: ") + *path);
+        m_window.setStatusText(QStringLiteral(" PDF-Datei geschrieben: ") + *path);
 }
 
 } // namespace orv

@@ -6,6 +6,7 @@
 #include "support/fake_building_view.h"
 #include "support/file_size_limit.h"
 #include "support/scripted_dialogs.h"
+#include "support/unprivileged.h"
 
 #include <QDir>
 #include <QFile>
@@ -167,6 +168,33 @@ TEST_F(BuildingFilesTest, EmptyBuildingIgnoresRoofAndGableAreasOnly)
         {[](BuildingRecord& b) { b.Storeys = 0; }, false},
         {[](BuildingRecord& b) { b.RoofSpaceHeated = true; }, false},
         {[](BuildingRecord& b) { b.CellarHeated = true; }, false},
+        // Building information counts as soon as it holds any text.
+        {[](BuildingRecord& b) {
+             b.HasBuildingInfo = true;
+             b.BuildingName = QStringLiteral("Haus");
+         },
+         false},
+        {[](BuildingRecord& b) {
+             b.HasBuildingInfo = true;
+             b.Client = QStringLiteral("Meier");
+         },
+         false},
+        {[](BuildingRecord& b) {
+             b.HasBuildingInfo = true;
+             b.PostCode = QStringLiteral("D-12345");
+         },
+         false},
+        {[](BuildingRecord& b) {
+             b.HasBuildingInfo = true;
+             b.PostCode = QStringLiteral("D-_____");
+         },
+         true},
+        {[](BuildingRecord& b) {
+             b.HasBuildingInfo = true;
+             b.BuildingName = QStringLiteral("   ");
+         },
+         true},
+        {[](BuildingRecord& b) { b.Client = QStringLiteral("Meier"); }, true}, // not given: stale bytes
     };
     int n = 0;
     for (const auto& [change, expected] : cases) {
@@ -174,6 +202,105 @@ TEST_F(BuildingFilesTest, EmptyBuildingIgnoresRoofAndGableAreasOnly)
         change(b);
         EXPECT_EQ(isEmptyBuilding(b), expected) << "case " << n++;
     }
+}
+
+TEST_F(BuildingFilesTest, LongerFileIsReadButNeverQuickSavedOver)
+{
+    BuildingRecord stored = session.building;
+    stored.BuildingLength = 7;
+    const QByteArray text = encodeBuilding(stored) + QByteArray(1000, 'x');
+    ASSERT_TRUE(writeBytes(path("Notizen.txt"), text));
+    openWithDialog(path("Notizen.txt"));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              QStringLiteral("Die Datei ") + path("Notizen.txt") +
+                  QStringLiteral(" ist keine Gebäudedatei dieses Programms.\rSie wird nicht überschrieben: "
+                                 "Speichern fragt nach einem neuen Dateinamen."));
+    EXPECT_EQ(textOf(view.inputs, Length), QStringLiteral("7,00"));
+
+    // Ctrl+S and the safety question's Yes both ask for a name instead of overwriting.
+    view.type(Width, QStringLiteral("9"));
+    dialogs.files.push_back(std::nullopt);
+    files.Save();
+    dialogs.answers.push_back(MessageAnswer::Yes);
+    dialogs.files.push_back(std::nullopt);
+    EXPECT_FALSE(files.SafetyQuestion(false));
+    EXPECT_EQ(dialogs.fileRequests.size(), 3u);
+    EXPECT_EQ(dialogs.fileRequests.back().title, QStringLiteral("Gebäudedatei speichern"));
+    EXPECT_EQ(bytesOf(path("Notizen.txt")), text);
+
+    // Saved under a name of its own, the building is an ordinary file again.
+    saveAs(path("Haus.orv"));
+    view.type(Width, QStringLiteral("10"));
+    files.Save();
+    EXPECT_EQ(dialogs.fileRequests.size(), 4u);
+    EXPECT_EQ(decodeBuilding(bytesOf(path("Haus.orv")))->BuildingWidth, 10.0f);
+    EXPECT_EQ(bytesOf(path("Notizen.txt")), text);
+
+    // A building file of exactly one record opened by path is quick-saved as before, without a notice.
+    const std::size_t notices = dialogs.shown.size();
+    session.file.FileToOpen = path("Haus.orv");
+    EXPECT_EQ(files.OpenByPath(), OpenOutcome::Opened);
+    EXPECT_EQ(view.status, QStringLiteral(" Geöffnet: ") + path("Haus.orv"));
+    view.type(Width, QStringLiteral("11"));
+    files.Save();
+    EXPECT_EQ(dialogs.shown.size(), notices);
+    EXPECT_EQ(dialogs.fileRequests.size(), 4u);
+    EXPECT_EQ(decodeBuilding(bytesOf(path("Haus.orv")))->BuildingWidth, 11.0f);
+}
+
+TEST_F(BuildingFilesTest, SettingsThatCannotBeWrittenAreReportedOncePerRun)
+{
+    typeHouse();
+    saveAs(path("Haus.orv"));
+    const std::size_t before = dialogs.shown.size();
+    session.settings.AutoSave = false; // its own message would come from the same folder
+    // A program directory below a regular file: no settings write can succeed, even for root.
+    ASSERT_TRUE(writeBytes(path("datei"), "x"));
+    session.programDir = path("datei") + QLatin1Char('/');
+    view.type(Width, QStringLiteral("9"));
+    files.Save();
+    view.type(Width, QStringLiteral("10"));
+    files.Save();
+    ASSERT_EQ(dialogs.shown.size(), before + 1);
+    EXPECT_EQ(dialogs.shown.back().text,
+              QStringLiteral("Die Einstellungsdatei ") + settingsFilePath(session.programDir) +
+                  QStringLiteral(" kann nicht geschrieben werden.\rGeänderte Einstellungen werden nicht "
+                                 "gespeichert."));
+    EXPECT_FALSE(dialogs.texts().contains(QStringLiteral("Fehler bei Datenträgerzugriff.")));
+    EXPECT_EQ(decodeBuilding(bytesOf(path("Haus.orv")))->BuildingWidth, 10.0f);
+    EXPECT_TRUE(session.file.BuildingSaved);
+}
+
+TEST_F(BuildingFilesTest, WriteProtectedSettingsAreReportedAtStartAndBuildingSavesStayQuiet)
+{
+    ASSERT_TRUE(Vorgaben_Speichern(session.settings, folder, dialogs));
+    const auto folderRights = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                              QFileDevice::ReadOther | QFileDevice::ExeOther;
+    ASSERT_TRUE(test::prepareForUnprivileged(dir.path(), folderRights));
+    ASSERT_TRUE(test::prepareForUnprivileged(settingsFilePath(folder), QFileDevice::ReadOwner));
+    const bool quiet = test::runUnprivileged([this] {
+        Session run;
+        run.programDir = folder;
+        test::ScriptedDialogs messages;
+        test::FakeBuildingView window{run, messages};
+        BuildingFiles commands{run, messages, window};
+        if (Vorgaben_einlesen(run.settings, folder, messages) != 0)
+            return false;
+        warnIfSettingsReadOnly(run, messages);
+        commands.ResetBuilding();
+        window.type(Length, QStringLiteral("10"));
+        messages.files.push_back(folder + QStringLiteral("Haus.orv"));
+        commands.Save(); // Save as, then the recent-file list would be written
+        window.type(Length, QStringLiteral("11"));
+        commands.Save(); // quick save, then the settings would be written
+        const auto saved = readBuildingFile(folder + QStringLiteral("Haus.orv"));
+        return messages.shown.size() == 1 &&
+               messages.shown[0].text.startsWith(QStringLiteral("Die Einstellungsdatei ") +
+                                                 settingsFilePath(folder)) &&
+               saved && saved->BuildingLength == 11.0f && run.file.BuildingSaved;
+    });
+    EXPECT_TRUE(quiet) << "one notice at start, then the building saves without a message";
 }
 
 TEST_F(BuildingFilesTest, SafetyQuestionAnswers)
@@ -324,7 +451,7 @@ TEST_F(BuildingFilesTest, OpenReadsOneRecordAndRefusesShortFiles)
     ASSERT_TRUE(writeBytes(path("lang.orv"), record + QByteArray(956, '\x7f')));
 
     openWithDialog(path("lang.orv"));
-    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.size(), 1u) << "the notice that the longer file is not a building file";
     EXPECT_EQ(encodeBuilding(session.building), record);
     EXPECT_EQ(textOf(view.inputs, Length), QStringLiteral("7,00"));
 
@@ -370,10 +497,33 @@ TEST_F(BuildingFilesTest, FailedSaveAsLeavesCaptionStatusAndList)
                        MessageIcon::Error, MessageButtons::Ok}));
     EXPECT_FALSE(session.file.BuildingSaved);
     EXPECT_TRUE(session.file.BuildingModified);
-    EXPECT_EQ(session.file.CurrentFileName, QStringLiteral("Haus")) << "already the new name";
     EXPECT_EQ(view.caption, QStringLiteral("[Neues Gebäude]"));
     EXPECT_TRUE(view.status.isEmpty());
     EXPECT_EQ(session.settings.RecentFiles, listBefore);
+    // The failed name is nowhere: neither the next Ctrl+S's target nor the designation.
+    EXPECT_EQ(session.file.CurrentFileName, QStringLiteral("Neues Gebäude"));
+    EXPECT_TRUE(session.file.CurrentFilePath.isEmpty());
+    EXPECT_FALSE(session.building.HasBuildingInfo);
+    EXPECT_TRUE(session.building.BuildingName.isEmpty());
+    EXPECT_TRUE(view.designation.isEmpty());
+}
+
+TEST_F(BuildingFilesTest, FailedSaveAsOfAnOpenedBuildingKeepsTheQuickSaveTarget)
+{
+    typeHouse();
+    saveAs(path("Haus.orv"));
+    session.building.HasBuildingInfo = false; // a designation would be kept anyway
+    view.type(Width, QStringLiteral("9"));
+    saveAs(path("fehlt/Anders.orv"));
+    EXPECT_EQ(session.file.CurrentFilePath, path("Haus.orv"));
+    EXPECT_EQ(session.file.CurrentFileName, QStringLiteral("Haus"));
+    EXPECT_EQ(session.building.BuildingName, QStringLiteral("Haus"));
+    EXPECT_EQ(view.caption, QStringLiteral("[Haus]"));
+
+    // Save as failed, so the building is not saved: Save asks again rather than writing blindly.
+    dialogs.files.push_back(path("Haus.orv"));
+    files.Save();
+    EXPECT_EQ(decodeBuilding(bytesOf(path("Haus.orv")))->BuildingWidth, 9.0f);
 }
 
 TEST_F(BuildingFilesTest, FailedQuickSaveKeepsOldFileWhole)
@@ -387,18 +537,10 @@ TEST_F(BuildingFilesTest, FailedQuickSaveKeepsOldFileWhole)
     view.status.clear();
     const std::size_t messagesBefore = dialogs.shown.size();
 
-    // A read-only folder where permissions bind; otherwise a write that runs out of room.
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool permissionsBind = !QFile(path("probe")).open(QIODevice::WriteOnly);
-    QFile::remove(path("probe"));
     {
-        std::optional<test::FileSizeLimit> full;
-        if (!permissionsBind)
-            full.emplace(100);
+        test::FileSizeLimit full(100);
         files.Save();
     }
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
     EXPECT_EQ(bytesOf(target), old);
     ASSERT_EQ(dialogs.shown.size(), messagesBefore + 1);

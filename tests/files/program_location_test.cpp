@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -29,6 +30,22 @@ class ProgramLocationTest : public ::testing::Test
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
 };
+
+TEST_F(ProgramLocationTest, InstalledProgramKeepsBuildingsInTheDocumentsFolder)
+{
+    const QString userData = defaultUserDataDir() + QLatin1Char('/');
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    ASSERT_FALSE(documents.isEmpty());
+    EXPECT_EQ(factoryBuildingsFolder(userData), documents + QLatin1Char('/'));
+    EXPECT_EQ(factoryBuildingsFolder(at("portable/")), at("portable/"));
+
+    SettingsRecord installed;
+    applyFactoryDefaults(installed, userData);
+    EXPECT_EQ(installed.BuildingsFolder, documents + QLatin1Char('/'));
+    SettingsRecord portable;
+    applyFactoryDefaults(portable, at("portable/"));
+    EXPECT_EQ(portable.BuildingsFolder, at("portable/"));
+}
 
 TEST_F(ProgramLocationTest, WritableFolderOfTheProgramIsPortable)
 {

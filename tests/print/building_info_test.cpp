@@ -66,6 +66,24 @@ TEST(BuildingInfoTest, BlankDesignationsDoNotCount)
         EXPECT_TRUE(designationAcceptable(QString::fromLatin1(name))) << name;
 }
 
+TEST(BuildingInfoTest, DatesMustBeRealDaysOrEmpty)
+{
+    for (const char* date : {"08.12.26", "8.12.26", "8_.1_.26", "29.02.24", "31.12.99", "__.__.__", ".."})
+        EXPECT_TRUE(dateAcceptable(QString::fromLatin1(date))) << date;
+    for (const char* date : {"99.13.99", "31.04.26", "29.02.23", "00.01.26", "12.00.26", "12.12.2_", "1.1."})
+        EXPECT_FALSE(dateAcceptable(QString::fromLatin1(date))) << date;
+
+    BuildingInfoForm form;
+    form.designation = QStringLiteral("Haus");
+    form.date = QStringLiteral("08.12.26");
+    EXPECT_TRUE(formAcceptable(form));
+    form.date = QStringLiteral("99.13.99");
+    EXPECT_FALSE(formAcceptable(form));
+    form.date.clear();
+    form.designation = QStringLiteral("  ");
+    EXPECT_FALSE(formAcceptable(form));
+}
+
 TEST(BuildingInfoTest, OkStoresTheFormCutToTheFields)
 {
     BuildingRecord b;

@@ -76,7 +76,7 @@ TEST_F(ReportCommandsTest, PdfIsWrittenUnderTheProposedName)
     QFile written(pdf);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     EXPECT_TRUE(written.read(5).startsWith("%PDF-"));
-    EXPECT_EQ(control<QLabel>("StatusText")->text(), " Gespeichert: " + pdf);
+    EXPECT_EQ(control<QLabel>("StatusText")->text(), " PDF-Datei geschrieben: " + pdf);
     EXPECT_TRUE(dialogs.script.shown.empty());
 }
 
