@@ -7,6 +7,7 @@
 // says otherwise). The bare window with one label shows what the font system costs on its own: any window
 // that shows text pays it once. Each benchmark reports the median as well as the mean.
 
+#include "bench/ui_bench_support.h"
 #include "core/dialogs.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
@@ -33,19 +34,8 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// Nothing is asked during a benchmark; a question would be a fault of the set-up.
-class SilentDialogs final : public orv::Dialogs
-{
-  public:
-    orv::MessageAnswer show(const orv::Message& message) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
-        return orv::MessageAnswer::Cancel;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> openFile(const orv::FileDialogRequest&) override { return {}; }
-    std::optional<QString> saveFile(const orv::FileDialogRequest&) override { return {}; }
-};
+using orv::bench::ProgramDir;
+using orv::bench::SilentDialogs;
 
 void reportMedian(benchmark::State& state, std::vector<double> seconds, double scale)
 {
@@ -82,22 +72,6 @@ int runStartupChild(const QString& kind, const QString& programDir, int argc, ch
     std::fflush(stdout);
     return 0;
 }
-
-class ProgramDir
-{
-  public:
-    ProgramDir()
-    {
-        SilentDialogs dialogs;
-        orv::SettingsRecord settings = orv::shippedDefaultSettings(path());
-        settings.ShowWelcomeWindow = false;
-        orv::Vorgaben_Speichern(settings, path(), dialogs);
-    }
-    QString path() const { return m_dir.path() + QLatin1Char('/'); }
-
-  private:
-    QTemporaryDir m_dir;
-};
 
 void startChild(benchmark::State& state, const QStringList& arguments)
 {
@@ -148,12 +122,8 @@ void BM_KeystrokeToPanels(benchmark::State& state)
     orv::MainWindow& window = application.mainWindow();
     window.show();
     window.finishStartup();
+    orv::bench::typeExample2Inputs(window);
     using enum orv::InputId;
-    const std::pair<orv::InputId, const char*> building[] = {
-        {Length, "12"},   {Width, "9"},    {HeatedHeight, "5"}, {KOuterWall, "0,4"},
-        {KWindow, "1,6"}, {RFloor, "1,5"}, {KRoof, "0,25"},     {WindowArea, "30"}};
-    for (const auto& [id, text] : building)
-        QTest::keyClicks(window.input(id), QString::fromLatin1(text));
     auto* load = window.findChild<QLabel*>(QStringLiteral("Panel4"));
     orv::InputEdit* length = window.input(Length);
     length->setFocus();

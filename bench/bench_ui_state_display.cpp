@@ -2,61 +2,32 @@
 // window expanded: every status word, counter, the typed keys and all value groups rewritten from the
 // session. It runs every 300 ms while the user types, so it must stay far below a keystroke's cost.
 
-#include "core/dialogs.h"
-#include "settings/settings_file.h"
-#include "settings/settings_record.h"
+#include "bench/ui_bench_support.h"
 #include "ui/application.h"
 #include "ui/info/info_commands.h"
 #include "ui/info/state_display.h"
-#include "ui/input_edit.h"
 #include "ui/main_window.h"
 #include "ui/program_commands.h"
 #include "ui/qt_dialogs.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-
 namespace {
-
-class SilentDialogs final : public orv::Dialogs
-{
-  public:
-    orv::MessageAnswer show(const orv::Message& message) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
-        return orv::MessageAnswer::Cancel;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> openFile(const orv::FileDialogRequest&) override { return {}; }
-    std::optional<QString> saveFile(const orv::FileDialogRequest&) override { return {}; }
-};
 
 // With `paint`, the event loop then paints what the tick changed, as it would in the program.
 void refreshTicks(benchmark::State& state, bool paint)
 {
-    QTemporaryDir dir;
-    const QString programDir = dir.path() + QLatin1Char('/');
-    SilentDialogs dialogs;
-    orv::SettingsRecord settings = orv::shippedDefaultSettings(programDir);
-    settings.ShowWelcomeWindow = false;
-    orv::Vorgaben_Speichern(settings, programDir, dialogs);
-    orv::Application application(programDir, dialogs);
+    orv::bench::ProgramDir dir;
+    orv::bench::SilentDialogs dialogs;
+    orv::Application application(dir.path(), dialogs);
     application.start();
     orv::MainWindow& window = application.mainWindow();
     window.show();
     window.finishStartup();
-    using enum orv::InputId;
-    const std::pair<orv::InputId, const char*> building[] = {
-        {Length, "12"},   {Width, "9"},    {HeatedHeight, "5"}, {KOuterWall, "0,4"},
-        {KWindow, "1,6"}, {RFloor, "1,5"}, {KRoof, "0,25"},     {WindowArea, "30"}};
-    for (const auto& [id, text] : building)
-        QTest::keyClicks(window.input(id), QString::fromLatin1(text));
+    orv::bench::typeExample2Inputs(window);
 
     application.commands().info().showStateDisplay();
     orv::StateDisplay* display = application.commands().info().stateDisplay();

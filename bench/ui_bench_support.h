@@ -1,0 +1,60 @@
+#pragma once
+
+// What the window benchmarks share: dialogs that never answer, a program directory with the shipped
+// settings, and the inputs of worked example 2 typed into the main window.
+
+#include "core/dialogs.h"
+#include "settings/settings_file.h"
+#include "settings/settings_record.h"
+#include "ui/input_edit.h"
+#include "ui/main_window.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+namespace orv::bench {
+
+// Nothing is asked during a benchmark; a question would be a fault of the set-up.
+class SilentDialogs final : public Dialogs
+{
+  public:
+    MessageAnswer show(const Message& message) override
+    {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
+        return MessageAnswer::Cancel;
+    }
+    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<QString> openFile(const FileDialogRequest&) override { return {}; }
+    std::optional<QString> saveFile(const FileDialogRequest&) override { return {}; }
+};
+
+class ProgramDir
+{
+  public:
+    ProgramDir()
+    {
+        SilentDialogs dialogs;
+        SettingsRecord settings = shippedDefaultSettings(path());
+        settings.ShowWelcomeWindow = false;
+        Vorgaben_Speichern(settings, path(), dialogs);
+    }
+    QString path() const { return m_dir.path() + QLatin1Char('/'); }
+
+  private:
+    QTemporaryDir m_dir;
+};
+
+// The building of worked example 2 (roof space and cellar left unheated), key by key.
+inline void typeExample2Inputs(MainWindow& window)
+{
+    using enum InputId;
+    const std::pair<InputId, const char*> building[] = {
+        {Length, "12"},   {Width, "9"},    {HeatedHeight, "5"}, {KOuterWall, "0,4"},
+        {KWindow, "1,6"}, {RFloor, "1,5"}, {KRoof, "0,25"},     {WindowArea, "30"}};
+    for (const auto& [id, text] : building)
+        QTest::keyClicks(window.input(id), QString::fromLatin1(text));
+}
+
+} // namespace orv::bench
