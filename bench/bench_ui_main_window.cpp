@@ -115,14 +115,8 @@ void BM_StartupMainWindow(benchmark::State& state)
 // whole road: key filter, change handling, reading, checks, calculation and all panel texts and hints.
 void BM_KeystrokeToPanels(benchmark::State& state)
 {
-    ProgramDir dir;
-    SilentDialogs dialogs;
-    orv::Application application(dir.path(), dialogs);
-    application.start();
-    orv::MainWindow& window = application.mainWindow();
-    window.show();
-    window.finishStartup();
-    orv::bench::typeExample2Inputs(window);
+    orv::bench::StartedProgram program;
+    orv::MainWindow& window = program.window();
     using enum orv::InputId;
     auto* load = window.findChild<QLabel*>(QStringLiteral("Panel4"));
     orv::InputEdit* length = window.input(Length);

@@ -20,14 +20,8 @@ namespace {
 // With `paint`, the event loop then paints what the tick changed, as it would in the program.
 void refreshTicks(benchmark::State& state, bool paint)
 {
-    orv::bench::ProgramDir dir;
-    orv::bench::SilentDialogs dialogs;
-    orv::Application application(dir.path(), dialogs);
-    application.start();
-    orv::MainWindow& window = application.mainWindow();
-    window.show();
-    window.finishStartup();
-    orv::bench::typeExample2Inputs(window);
+    orv::bench::StartedProgram program;
+    orv::Application& application = program.application();
 
     application.commands().info().showStateDisplay();
     orv::StateDisplay* display = application.commands().info().stateDisplay();

@@ -6,6 +6,7 @@
 #include "core/dialogs.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
+#include "ui/application.h"
 #include "ui/input_edit.h"
 #include "ui/main_window.h"
 
@@ -56,5 +57,25 @@ inline void typeExample2Inputs(MainWindow& window)
     for (const auto& [id, text] : building)
         QTest::keyClicks(window.input(id), QString::fromLatin1(text));
 }
+
+// The program started in its own directory, its window shown and worked example 2 typed in.
+class StartedProgram
+{
+  public:
+    StartedProgram() : m_application(m_dir.path(), m_dialogs)
+    {
+        m_application.start();
+        window().show();
+        window().finishStartup();
+        typeExample2Inputs(window());
+    }
+    Application& application() { return m_application; }
+    MainWindow& window() { return m_application.mainWindow(); }
+
+  private:
+    ProgramDir m_dir;
+    SilentDialogs m_dialogs;
+    Application m_application;
+};
 
 } // namespace orv::bench
