@@ -34,6 +34,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+using orv::bench::ProgramDir;
 using orv::bench::reportMedian;
 using orv::bench::SilentDialogs;
 
@@ -65,22 +66,6 @@ int runStartupChild(const QString& kind, const QString& programDir, int argc, ch
     std::fflush(stdout);
     return 0;
 }
-
-class ProgramDir
-{
-  public:
-    ProgramDir()
-    {
-        SilentDialogs dialogs;
-        orv::SettingsRecord settings = orv::shippedDefaultSettings(path());
-        settings.ShowWelcomeWindow = false;
-        orv::Vorgaben_Speichern(settings, path(), dialogs);
-    }
-    QString path() const { return m_dir.path() + QLatin1Char('/'); }
-
-  private:
-    QTemporaryDir m_dir;
-};
 
 void startChild(benchmark::State& state, const QStringList& arguments)
 {
@@ -124,19 +109,9 @@ void BM_StartupMainWindow(benchmark::State& state)
 // whole road: key filter, change handling, reading, checks, calculation and all panel texts and hints.
 void BM_KeystrokeToPanels(benchmark::State& state)
 {
-    ProgramDir dir;
-    SilentDialogs dialogs;
-    orv::Application application(dir.path(), dialogs);
-    application.start();
-    orv::MainWindow& window = application.mainWindow();
-    window.show();
-    window.finishStartup();
+    orv::bench::StartedProgram program;
+    orv::MainWindow& window = program.window();
     using enum orv::InputId;
-    const std::pair<orv::InputId, const char*> building[] = {
-        {Length, "12"},   {Width, "9"},    {HeatedHeight, "5"}, {KOuterWall, "0,4"},
-        {KWindow, "1,6"}, {RFloor, "1,5"}, {KRoof, "0,25"},     {WindowArea, "30"}};
-    for (const auto& [id, text] : building)
-        QTest::keyClicks(window.input(id), QString::fromLatin1(text));
     auto* load = window.findChild<QLabel*>(QStringLiteral("Panel4"));
     orv::InputEdit* length = window.input(Length);
     length->setFocus();

@@ -158,6 +158,11 @@ void MainWindow::AlleFensterSchliessen()
             window->close();
 }
 
+void MainWindow::resetCounters()
+{
+    m_counters = RoadCounters{.LastKey = m_counters.LastKey};
+}
+
 void MainWindow::HilfetexteAnzeigen()
 {
     m_hintSwitch->setShown(m_session.settings.ShowHelpTexts);

@@ -138,6 +138,8 @@ class MainWindow final : public QMainWindow, public BuildingView
 
     const MainWindowFlags& flags() const { return m_flags; }
     const RoadCounters& counters() const { return m_counters; }
+    // The state display's "&Reset": the counters start again from 0; the last key stays.
+    void resetCounters();
     const ComponentValues& rememberedValues() const { return m_remembered; }
     int extraWidth() const { return m_extraWidth; }
     int extraHeight() const { return m_extraHeight; }

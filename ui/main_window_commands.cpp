@@ -21,12 +21,13 @@ namespace {
 
 // Commands carried out beyond the window (ui/program_commands.h): off until they are connected there.
 const char* const kConnectedLater[] = {"ANeu",     "AOeffnen",      "ASpeichern",    "ASpeichernUnter",
-                                       "ADrucken", "APdfSpeichern", "AGebaeudeinfo", "StartInfo"};
+                                       "ADrucken", "APdfSpeichern", "AGebaeudeinfo", "StartInfo",
+                                       "AInfo",    "AUmgebungsinfo"};
 
 // Commands whose window comes with a later part of the program: they are listed but not yet available.
-const char* const kUnavailableCommands[] = {
-    "Ak_Wert",    "AkRUmwandlung", "AFensterflaeche", "ADach", "AEinzelergebnisse", "AVorgaben",
-    "Ak_Buttons", "AAllgemein",    "ASensibleEin",    "AInfo", "AUmgebungsinfo"};
+const char* const kUnavailableCommands[] = {"Ak_Wert",    "AkRUmwandlung",     "AFensterflaeche",
+                                            "ADach",      "AEinzelergebnisse", "AVorgaben",
+                                            "Ak_Buttons", "AAllgemein",        "ASensibleEin"};
 
 } // namespace
 

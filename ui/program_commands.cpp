@@ -4,6 +4,7 @@
 #include "core/session.h"
 #include "print/qt/report_export.h"
 #include "ui/building_info_dialog.h"
+#include "ui/info/info_commands.h"
 #include "ui/main_window.h"
 #include "ui/report_printer.h"
 #include "ui/tools/geometry_tool_commands.h"
@@ -16,7 +17,7 @@ namespace orv {
 ProgramCommands::ProgramCommands(Session& session, Dialogs& dialogs, MainWindow& window,
                                  QStringList arguments)
     : m_session(session), m_dialogs(dialogs), m_window(window), m_files(session, dialogs, window),
-      m_arguments(std::move(arguments))
+      m_arguments(std::move(arguments)), m_infoCommands(new InfoCommands(session, dialogs, window, this))
 {
     m_window.setSafetyQuestion([this](bool closing) { return m_files.SafetyQuestion(closing); });
     m_window.setSaveLastBuilding([this] { m_files.saveLastBuildingAfterChange(); });

@@ -10,6 +10,7 @@ namespace orv {
 
 class BuildingInfoDialog;
 class Dialogs;
+class InfoCommands;
 class MainWindow;
 class WelcomeWindow;
 struct Session;
@@ -31,6 +32,7 @@ class ProgramCommands final : public QObject
     // Null unless the window exists; the building information dialog is kept (hidden) once created.
     WelcomeWindow* welcomeWindow() const;
     BuildingInfoDialog* buildingInfoDialog() const;
+    InfoCommands& info() { return *m_infoCommands; }
 
     void showWelcomeWindow();
     void showBuildingInfo();
@@ -47,6 +49,7 @@ class ProgramCommands final : public QObject
     QStringList m_arguments;
     QPointer<WelcomeWindow> m_welcome;
     QPointer<BuildingInfoDialog> m_info;
+    InfoCommands* m_infoCommands; // environment, program information, state display; a child
 };
 
 } // namespace orv
