@@ -6,8 +6,11 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <memory>
+
 namespace orv {
 
+class AnalysisCommands;
 class BuildingInfoDialog;
 class Dialogs;
 class MainWindow;
@@ -30,6 +33,7 @@ class ProgramCommands final : public QObject
     BuildingFiles& files() { return m_files; }
     // Null unless the window exists; the building information dialog is kept (hidden) once created.
     WelcomeWindow* welcomeWindow() const;
+    AnalysisCommands& analysis() { return *m_analysis; }
     BuildingInfoDialog* buildingInfoDialog() const;
 
     void showWelcomeWindow();
@@ -47,6 +51,7 @@ class ProgramCommands final : public QObject
     QStringList m_arguments;
     QPointer<WelcomeWindow> m_welcome;
     QPointer<BuildingInfoDialog> m_info;
+    std::unique_ptr<AnalysisCommands> m_analysis;
 };
 
 } // namespace orv
