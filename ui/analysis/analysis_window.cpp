@@ -17,11 +17,12 @@ namespace orv {
 
 namespace {
 
-QTableWidget* makeTable(const QStringList& headers, const QString& name)
+QTableWidget* makeTable(const QStringList& headers, const QStringList& widest, const QString& name)
 {
     auto* table = new QTableWidget(0, int(headers.size()));
     table->setHorizontalHeaderLabels(headers);
     table->setAccessibleName(name);
+    table->setObjectName(name);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setTabKeyNavigation(false);
@@ -30,8 +31,12 @@ QTableWidget* makeTable(const QStringList& headers, const QString& name)
     table->setWordWrap(false);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Fixed widths: sizing columns to their contents measures every cell again at every keystroke.
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < headers.size(); ++column)
+        header->resizeSection(column, table->fontMetrics().horizontalAdvance(widest[column - 1]) + 16);
     return table;
 }
 
@@ -45,8 +50,11 @@ void setRow(QTableWidget* table, int row, const QStringList& cells)
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(row, column, item);
         }
-        if (item->text() != cells[column])
+        if (item->text() != cells[column]) {
             item->setText(cells[column]);
+            if (column == 0)
+                item->setToolTip(cells[column]); // the whole caption where the column is narrow
+        }
     }
 }
 
@@ -68,10 +76,12 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
 
     m_bars = new AnalysisChart(kLossBarsFrame, [](ReportCanvas& c, const ReportFrame& f,
                                                   const AnalysisFigures& a) { drawLossBars(c, f, a); });
+    m_bars->setObjectName("LossBars");
     m_bars->setAccessibleName(
         QStringLiteral("Verteilung der Wärmeverluste (Werte in der Tabelle Kennwerte)"));
     m_chart = new AnalysisChart(kLoadChartFrame, [](ReportCanvas& c, const ReportFrame& f,
                                                     const AnalysisFigures& a) { drawLoadChart(c, f, a); });
+    m_chart->setObjectName("LoadChart");
     m_chart->setAccessibleName(QStringLiteral(
         "Heizlast über der Außentemperatur (Werte in der Tabelle Heizlast je Außentemperatur)"));
 
@@ -79,10 +89,12 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     pictures->addWidget(group(QStringLiteral("Verteilung der Wärmeverluste"), m_bars));
     pictures->addWidget(group(QStringLiteral("Heizlast über der Außentemperatur"), m_chart), 1);
 
-    m_figuresTable = makeTable({QStringLiteral("Kennwert"), QStringLiteral("Wert"), QStringLiteral("Anteil")},
-                               QStringLiteral("Kennwerte"));
+    m_figuresTable =
+        makeTable({QStringLiteral("Kennwert"), QStringLiteral("Wert"), QStringLiteral("Anteil")},
+                  {QStringLiteral("100.000,00 kW"), QStringLiteral("100,0 %")}, QStringLiteral("Kennwerte"));
     m_loadTable = makeTable(
         {QStringLiteral("Außentemperatur"), QStringLiteral("Heizlast"), QStringLiteral("Wärmepumpe")},
+        {QStringLiteral("10.000,00 kW"), QStringLiteral("Wärmepumpe")},
         QStringLiteral("Heizlast je Außentemperatur"));
 
     auto* figuresCaption = new QLabel(QStringLiteral("&Kennwerte"));
@@ -98,8 +110,8 @@ AnalysisWindow::AnalysisWindow(QWidget* parent) : QDialog(parent)
     side->addWidget(m_loadTable, 1);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(pictures, 3);
-    layout->addLayout(side, 2);
+    layout->addLayout(pictures, 5);
+    layout->addLayout(side, 4);
 
     setTabOrder(m_pump[3], m_figuresTable);
     setTabOrder(m_figuresTable, m_loadTable);
