@@ -7,6 +7,7 @@
 #include "ui/building_info_dialog.h"
 #include "ui/main_window.h"
 #include "ui/report_printer.h"
+#include "ui/tools/geometry_tool_commands.h"
 #include "ui/welcome_window.h"
 
 #include <QAction>
@@ -22,6 +23,7 @@ ProgramCommands::ProgramCommands(Session& session, Dialogs& dialogs, MainWindow&
     m_window.setSaveLastBuilding([this] { m_files.saveLastBuildingAfterChange(); });
     m_window.setStartAction([this] { startAction(); });
     m_window.setPrintAvailable(true);
+    new GeometryToolCommands(session, dialogs, window, this);
     connectCommands();
     m_files.DateiEintragHinzufuegen();
 

@@ -77,12 +77,11 @@ TEST_F(CommandsTest, MenusListEveryCommandInOrder)
 TEST_F(CommandsTest, CommandsOfLaterWindowsAndRecentFilesAreNotOfferedYet)
 {
     start();
-    for (const char* name :
-         {"Ak_Wert", "AkRUmwandlung", "AFensterflaeche", "ADach", "AEinzelergebnisse", "AVorgaben",
-          "Ak_Buttons", "AAllgemein", "ASensibleEin", "AInfo", "AUmgebungsinfo"})
+    for (const char* name : {"Ak_Wert", "AEinzelergebnisse", "AVorgaben", "Ak_Buttons", "AAllgemein",
+                             "ASensibleEin", "AInfo", "AUmgebungsinfo"})
         EXPECT_FALSE(command(name)->isEnabled()) << name;
-    for (const char* name :
-         {"ANeu", "AOeffnen", "ASpeichern", "ASpeichernUnter", "AGebaeudeinfo", "StartInfo"})
+    for (const char* name : {"ANeu", "AOeffnen", "ASpeichern", "ASpeichernUnter", "AGebaeudeinfo",
+                             "StartInfo", "AkRUmwandlung", "AFensterflaeche"})
         EXPECT_TRUE(command(name)->isEnabled()) << name;
     for (const char* name : {"ADatei1", "ADatei2", "ADatei3", "ADatei4"})
         EXPECT_FALSE(command(name)->isVisible()) << name;
