@@ -5,6 +5,7 @@
 // drawing goes into an image: the offscreen platform's copy of a changed window to its screen costs about
 // 2 ms for any widget, however small, and is not the window's.
 
+#include "bench_support.h"
 #include "core/dialogs.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
@@ -32,20 +33,11 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using orv::bench::reportMedian;
+using orv::bench::showWithBuilding;
+using orv::bench::SilentDialogs;
 
-class SilentDialogs final : public orv::Dialogs
-{
-  public:
-    orv::MessageAnswer show(const orv::Message& message) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
-        return orv::MessageAnswer::Cancel;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> openFile(const orv::FileDialogRequest&) override { return {}; }
-    std::optional<QString> saveFile(const orv::FileDialogRequest&) override { return {}; }
-};
+using Clock = std::chrono::steady_clock;
 
 enum class Drawn
 {
@@ -67,14 +59,8 @@ void keystrokes(benchmark::State& state, bool windowOpen, Drawn drawn = Drawn::N
     orv::Application application(programDir, dialogs);
     application.start();
     orv::MainWindow& window = application.mainWindow();
-    window.show();
-    window.finishStartup();
+    showWithBuilding(window);
     using enum orv::InputId;
-    const std::pair<orv::InputId, const char*> building[] = {
-        {Length, "12"},   {Width, "9"},    {HeatedHeight, "5"}, {KOuterWall, "0,4"},
-        {KWindow, "1,6"}, {RFloor, "1,5"}, {KRoof, "0,25"},     {WindowArea, "30"}};
-    for (const auto& [id, text] : building)
-        QTest::keyClicks(window.input(id), QString::fromLatin1(text));
 
     orv::AnalysisWindow* analysis = nullptr;
     if (windowOpen) {
@@ -123,8 +109,7 @@ void keystrokes(benchmark::State& state, bool windowOpen, Drawn drawn = Drawn::N
         }
         digit = !digit;
     }
-    std::sort(seconds.begin(), seconds.end());
-    state.counters["median"] = seconds[seconds.size() / 2] * 1e6;
+    reportMedian(state, seconds, 1e6);
     state.SetLabel("median in µs");
 }
 

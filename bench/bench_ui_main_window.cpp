@@ -7,6 +7,7 @@
 // says otherwise). The bare window with one label shows what the font system costs on its own: any window
 // that shows text pays it once. Each benchmark reports the median as well as the mean.
 
+#include "bench_support.h"
 #include "core/dialogs.h"
 #include "settings/settings_file.h"
 #include "settings/settings_record.h"
@@ -31,28 +32,11 @@
 
 namespace {
 
+using orv::bench::reportMedian;
+using orv::bench::showWithBuilding;
+using orv::bench::SilentDialogs;
+
 using Clock = std::chrono::steady_clock;
-
-// Nothing is asked during a benchmark; a question would be a fault of the set-up.
-class SilentDialogs final : public orv::Dialogs
-{
-  public:
-    orv::MessageAnswer show(const orv::Message& message) override
-    {
-        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(message.text));
-        return orv::MessageAnswer::Cancel;
-    }
-    std::optional<QString> inputBox(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> openFile(const orv::FileDialogRequest&) override { return {}; }
-    std::optional<QString> saveFile(const orv::FileDialogRequest&) override { return {}; }
-};
-
-void reportMedian(benchmark::State& state, std::vector<double> seconds, double scale)
-{
-    std::sort(seconds.begin(), seconds.end());
-    if (!seconds.empty())
-        state.counters["median"] = seconds[seconds.size() / 2] * scale;
-}
 
 int runStartupChild(const QString& kind, const QString& programDir, int argc, char* argv[])
 {
@@ -146,14 +130,8 @@ void BM_KeystrokeToPanels(benchmark::State& state)
     orv::Application application(dir.path(), dialogs);
     application.start();
     orv::MainWindow& window = application.mainWindow();
-    window.show();
-    window.finishStartup();
+    showWithBuilding(window);
     using enum orv::InputId;
-    const std::pair<orv::InputId, const char*> building[] = {
-        {Length, "12"},   {Width, "9"},    {HeatedHeight, "5"}, {KOuterWall, "0,4"},
-        {KWindow, "1,6"}, {RFloor, "1,5"}, {KRoof, "0,25"},     {WindowArea, "30"}};
-    for (const auto& [id, text] : building)
-        QTest::keyClicks(window.input(id), QString::fromLatin1(text));
     auto* load = window.findChild<QLabel*>(QStringLiteral("Panel4"));
     orv::InputEdit* length = window.input(Length);
     length->setFocus();

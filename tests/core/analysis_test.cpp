@@ -15,21 +15,7 @@ using namespace orv::test;
 
 namespace {
 
-struct Calculated
-{
-    BuildingRecord r;
-    CalculationResults c;
-    SettingsRecord s = standardSettings();
-};
-
-Calculated calculate(BuildingRecord r)
-{
-    Calculated run{std::move(r), {}};
-    run.c.EffectiveShare = effectiveShare(run.r);
-    computeAreas(run.r);
-    BuildingCalculation(run.r, run.s, run.c);
-    return run;
-}
+const SettingsRecord settings = standardSettings();
 
 TEST(LossBreakdownTest, WorkedExampleOneSumsToTransmissionAndVentilationPart)
 {
@@ -63,7 +49,7 @@ TEST(LoadLineTest, StartsAtTheBuildingLoadAndLeavesTheCalculationAlone)
     for (const BuildingRecord& example : {workedExample1(), workedExample2()}) {
         const Calculated run = calculate(example);
         const BuildingRecord before = run.r;
-        const std::vector<LoadPoint> line = loadLine(run.r, run.s, run.c);
+        const std::vector<LoadPoint> line = loadLine(run.r, settings, run.c);
 
         ASSERT_EQ(line.size(), std::size_t(run.r.RoomTemperature - run.r.OutsideTemperature));
         EXPECT_EQ(line.front().outside, run.r.OutsideTemperature);
@@ -80,7 +66,7 @@ TEST(LoadLineTest, WithoutGroundContactFallsInProportionToTheTemperatureDifferen
     BuildingRecord building = workedExample1();
     building.RFloor = 1e9f;
     const Calculated run = calculate(building);
-    const std::vector<LoadPoint> line = loadLine(run.r, run.s, run.c);
+    const std::vector<LoadPoint> line = loadLine(run.r, settings, run.c);
     ASSERT_EQ(line.size(), 32u);
     for (const LoadPoint& p : line) {
         const double expected = double(run.r.BuildingLoad) * (20 - p.outside) / 32.0;
@@ -94,7 +80,7 @@ TEST(LoadLineTest, WithGroundContactFallsStraightButNotToZero)
     // 176 W/K, the ground's air path 108 m² / 3,4157 + 105 m² / 3,1157 = 65,32 W/K and f·QL/ΔT = 61,61 W/K,
     // 302,93 W/K in all. The groundwater path (θi − θGW) does not change with the outside temperature.
     const Calculated run = calculate(workedExample2());
-    const std::vector<LoadPoint> line = loadLine(run.r, run.s, run.c);
+    const std::vector<LoadPoint> line = loadLine(run.r, settings, run.c);
     ASSERT_EQ(line.size(), 34u);
     for (std::size_t i = 1; i < line.size(); ++i)
         EXPECT_NEAR(line[i - 1].load - line[i].load, 0.30293, 2e-5) << line[i].outside;
@@ -107,9 +93,9 @@ TEST(LoadLineTest, NoRangeNoLine)
 {
     Calculated run = calculate(workedExample1());
     run.r.OutsideTemperature = run.r.RoomTemperature;
-    EXPECT_TRUE(loadLine(run.r, run.s, run.c).empty());
+    EXPECT_TRUE(loadLine(run.r, settings, run.c).empty());
     run.r.OutsideTemperature = run.r.RoomTemperature - kMaxLoadLineSpan - 1;
-    EXPECT_TRUE(loadLine(run.r, run.s, run.c).empty());
+    EXPECT_TRUE(loadLine(run.r, settings, run.c).empty());
 }
 
 TEST(HeatPumpTest, WorkedExampleTwoBivalencePointByHand)
@@ -121,7 +107,7 @@ TEST(HeatPumpTest, WorkedExampleTwoBivalencePointByHand)
     // At −7 °C: Q = 9,7625 − 7 · 0,30293 = 7,6420, P = 8,0000, P − Q = +0,3580.
     // Bivalence point: −8 + 0,1672 / (0,1672 + 0,3580) = −7,682 °C.
     const Calculated run = calculate(workedExample2());
-    const std::vector<LoadPoint> line = loadLine(run.r, run.s, run.c);
+    const std::vector<LoadPoint> line = loadLine(run.r, settings, run.c);
     for (const HeatPumpPoints pump : {HeatPumpPoints{-7, 8, 2, 10}, HeatPumpPoints{2, 10, -7, 8}}) {
         const auto check = checkHeatPump(line, pump);
         ASSERT_TRUE(check);
@@ -135,7 +121,7 @@ TEST(HeatPumpTest, WorkedExampleTwoBivalencePointByHand)
 TEST(HeatPumpTest, NoCrossingOrUnusablePoints)
 {
     const Calculated run = calculate(workedExample2());
-    const std::vector<LoadPoint> line = loadLine(run.r, run.s, run.c);
+    const std::vector<LoadPoint> line = loadLine(run.r, settings, run.c);
 
     const auto large = checkHeatPump(line, {-7, 12, 2, 12}); // covers the design load
     ASSERT_TRUE(large);

@@ -16,12 +16,8 @@ namespace {
 
 AnalysisFigures figuresOf(BuildingRecord building, std::optional<HeatPumpPoints> pump = std::nullopt)
 {
-    const SettingsRecord settings = test::standardSettings();
-    CalculationResults results;
-    results.EffectiveShare = effectiveShare(building);
-    computeAreas(building);
-    BuildingCalculation(building, settings, results);
-    return analysisFigures(building, settings, results, pump);
+    const test::Calculated run = test::calculate(std::move(building));
+    return analysisFigures(run.r, test::standardSettings(), run.c, pump);
 }
 
 std::vector<DrawOp> opsOf(const RecordingCanvas& canvas, DrawOp::Kind kind)
