@@ -1,5 +1,8 @@
 #include "app/calc_cli.h"
 
+#include "app/calc_cli_analysis.h"
+#include "print/analysis_report.h"
+
 #include "core/automatic_calculation.h"
 #include "core/building_record.h"
 #include "core/calculation.h"
@@ -19,6 +22,7 @@ const char* kUsage =
     "Aufruf: orvenna-calc [--settings DataSet.kvz] [--text] DATEI.orv...\n"
     "Berechnet die Heizlast jeder Gebäudedatei und gibt je Datei eine Zeile JSON aus\n"
     "(mit --text eine kurze Zusammenfassung). Ohne --settings gelten die Werkseinstellungen.\n"
+    "Mit --analysis [--heat-pump T1:P1,T2:P2] (°C:kW, Dezimalpunkt) enthält jede Zeile die Auswertung.\n"
     "       orvenna-calc [--settings DataSet.kvz] --report AUSGABE.pdf DATEI.orv\n"
     "schreibt den Berechnungsbericht einer Gebäudedatei als PDF.\n";
 
@@ -169,6 +173,8 @@ int runCalcCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
 {
     QString settingsPath;
     bool text = false;
+    bool analysis = false;
+    std::optional<HeatPumpPoints> heatPump;
     QStringList files;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
@@ -184,6 +190,16 @@ int runCalcCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
             settingsPath = arguments[i];
         } else if (a == QLatin1String("--text")) {
             text = true;
+        } else if (a == QLatin1String("--analysis")) {
+            analysis = true;
+        } else if (a == QLatin1String("--heat-pump")) {
+            if (++i == arguments.size() || !(heatPump = parseHeatPumpOption(arguments[i]))) {
+                std::fputs("orvenna-calc: --heat-pump braucht zwei Punkte T1:P1,T2:P2 mit verschiedenen "
+                           "Temperaturen (°C) und Heizleistungen (kW)\n",
+                           err);
+                return 2;
+            }
+            analysis = true;
         } else if (a.startsWith(QLatin1String("--"))) {
             std::fprintf(err, "orvenna-calc: unbekannte Option %s\n", a.toLocal8Bit().constData());
             std::fputs(kUsage, err);
@@ -191,6 +207,10 @@ int runCalcCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
         } else {
             files << a;
         }
+    }
+    if (analysis && text) {
+        std::fputs("orvenna-calc: --analysis gibt es nur für die JSON-Ausgabe, nicht mit --text\n", err);
+        return 2;
     }
     if (files.isEmpty()) {
         std::fputs("orvenna-calc: keine Gebäudedatei angegeben\n", err);
@@ -222,7 +242,10 @@ int runCalcCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
         } else {
             exitCode = 1;
         }
-        const std::string line = text ? textSummary(f) : jsonLine(f);
+        std::string line = text ? textSummary(f) : jsonLine(f);
+        if (analysis && !text && f.readable && f.outcome.status == CalcStatus::Ok)
+            line.insert(line.size() - 2,
+                        analysisJson(analysisFigures(f.record, settings, f.results, heatPump)));
         std::fwrite(line.data(), 1, line.size(), out);
     }
     return exitCode;

@@ -1,5 +1,8 @@
 #include "app/report_cli.h"
 
+#include "app/calc_cli_analysis.h"
+#include "print/analysis_report.h"
+
 #include "core/automatic_calculation.h"
 #include "core/german_numbers.h"
 #include "core/session.h"
@@ -17,7 +20,8 @@ namespace {
 const char* kReportUsage = "Aufruf: orvenna-calc [--settings DataSet.kvz] --report AUSGABE.pdf DATEI.orv\n"
                            "Schreibt den Berechnungsbericht einer Gebäudedatei als PDF (A4, eine Seite).\n"
                            "--settings liefert Konstanten, Erhöhung und Bearbeiter; ohne gelten die "
-                           "Werkseinstellungen.\n";
+                           "Werkseinstellungen.\n"
+                           "--analysis [--heat-pump T1:P1,T2:P2] fügt die Auswertung als zweite Seite an.\n";
 
 int usageError(std::FILE* err, const char* reason)
 {
@@ -47,6 +51,8 @@ int runReportCli(int& argc, char** argv, const QStringList& arguments, std::FILE
     QString settingsPath;
     QString reportPath;
     QStringList files;
+    bool analysis = false;
+    std::optional<HeatPumpPoints> heatPump;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& a = arguments[i];
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
@@ -58,8 +64,15 @@ int runReportCli(int& argc, char** argv, const QStringList& arguments, std::FILE
                                            ? "--report braucht einen Dateinamen"
                                            : "--settings braucht einen Dateinamen");
             (a == QLatin1String("--report") ? reportPath : settingsPath) = arguments[i];
+        } else if (a == QLatin1String("--analysis")) {
+            analysis = true;
+        } else if (a == QLatin1String("--heat-pump")) {
+            if (++i == arguments.size() || !(heatPump = parseHeatPumpOption(arguments[i])))
+                return usageError(err, "--heat-pump braucht zwei Punkte T1:P1,T2:P2 mit verschiedenen "
+                                       "Temperaturen (°C) und Heizleistungen (kW)");
+            analysis = true;
         } else if (a.startsWith(QLatin1String("--"))) {
-            return usageError(err, "mit --report ist nur --settings erlaubt");
+            return usageError(err, "mit --report sind nur --settings, --analysis und --heat-pump erlaubt");
         } else {
             files << a;
         }
@@ -98,7 +111,12 @@ int runReportCli(int& argc, char** argv, const QStringList& arguments, std::FILE
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    const QByteArray pdf = calculationReportPdf(session, shortDateToday());
+    ReportPage secondPage;
+    if (analysis)
+        secondPage =
+            [figures = analysisFigures(session.building, session.settings, session.results, heatPump),
+             &session](ReportCanvas& canvas) { drawAnalysisPage(canvas, session.building, figures); };
+    const QByteArray pdf = calculationReportPdf(session, shortDateToday(), secondPage);
     if (pdf.isEmpty() || !writeFileAtomically(reportPath, pdf)) {
         printError(err, reportPath + QStringLiteral(": Fehler bei Datenträgerzugriff."));
         return 1;

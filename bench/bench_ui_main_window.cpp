@@ -32,11 +32,12 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
 using orv::bench::ProgramDir;
 using orv::bench::reportMedian;
+using orv::bench::showWithBuilding;
 using orv::bench::SilentDialogs;
+
+using Clock = std::chrono::steady_clock;
 
 int runStartupChild(const QString& kind, const QString& programDir, int argc, char* argv[])
 {

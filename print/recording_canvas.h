@@ -15,16 +15,18 @@ struct DrawOp
     {
         Line,
         Text,
-        Picture
+        Picture,
+        Fill
     };
     Kind kind = Kind::Line;
     int x = 0;
     int y = 0;
-    int x2 = 0; // line end, or picture width
-    int y2 = 0; // line end, or picture height
+    int x2 = 0; // line end, or picture or fill width
+    int y2 = 0; // line end, or picture or fill height
     QString fontName;
     int height = 0;
     QString text;
+    std::uint32_t rgb = 0; // of a fill
 
     friend bool operator==(const DrawOp&, const DrawOp&) = default;
 
@@ -38,6 +40,13 @@ struct DrawOp
             return QStringLiteral("text %1,%2 %3/%4 %5").arg(x).arg(y).arg(fontName).arg(height).arg(text);
         case Kind::Picture:
             return QStringLiteral("picture %1,%2 %3x%4").arg(x).arg(y).arg(x2).arg(y2);
+        case Kind::Fill:
+            return QStringLiteral("fill %1,%2 %3x%4 #%5")
+                .arg(x)
+                .arg(y)
+                .arg(x2)
+                .arg(y2)
+                .arg(rgb, 6, 16, QLatin1Char('0'));
         }
         return QString();
     }
@@ -61,6 +70,10 @@ class RecordingCanvas final : public ReportCanvas
     {
         ops.push_back({DrawOp::Kind::Picture, x, y, width, height, {}, 0, {}});
         lastPicture = picture;
+    }
+    void fill(int x, int y, int width, int height, std::uint32_t rgb) override
+    {
+        ops.push_back({DrawOp::Kind::Fill, x, y, width, height, {}, 0, {}, rgb});
     }
 
     QStringList described() const

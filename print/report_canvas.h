@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace orv {
 
@@ -32,6 +33,11 @@ class ReportCanvas
     virtual void text(int x, int y, const QString& fontName, int height, const QString& text) = 0;
     // The picture is stretched to the rectangle.
     virtual void picture(int x, int y, int width, int height, const ReportPicture& picture) = 0;
+    // A rectangle filled with one colour (0xRRGGBB), without an outline.
+    virtual void fill(int x, int y, int width, int height, std::uint32_t rgb) = 0;
 };
+
+// A further page of the report, drawn after the calculation page; empty for the one-page report.
+using ReportPage = std::function<void(ReportCanvas&)>;
 
 } // namespace orv

@@ -4,7 +4,8 @@
 
 namespace orv {
 
-int printCalculationReport(ReportPrinter& printer, const Session& session, const QString& today)
+int printCalculationReport(ReportPrinter& printer, const Session& session, const QString& today,
+                           const ReportPage& secondPage)
 {
     const std::optional<int> copies = printer.askCopies();
     if (!copies)
@@ -15,6 +16,10 @@ int printCalculationReport(ReportPrinter& printer, const Session& session, const
         if (!printer.beginDocument())
             break;
         drawCalculationReport(printer.canvas(), session, today);
+        if (secondPage) {
+            printer.newPage();
+            secondPage(printer.canvas());
+        }
         printer.endDocument();
         ++jobs;
     }

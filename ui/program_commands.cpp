@@ -3,6 +3,7 @@
 #include "core/german_numbers.h"
 #include "core/session.h"
 #include "print/qt/report_export.h"
+#include "ui/analysis/analysis_commands.h"
 #include "ui/building_info_dialog.h"
 #include "ui/info/info_commands.h"
 #include "ui/main_window.h"
@@ -17,7 +18,8 @@ namespace orv {
 ProgramCommands::ProgramCommands(Session& session, Dialogs& dialogs, MainWindow& window,
                                  QStringList arguments)
     : m_session(session), m_dialogs(dialogs), m_window(window), m_files(session, dialogs, window),
-      m_arguments(std::move(arguments)), m_infoCommands(new InfoCommands(session, dialogs, window, this))
+      m_arguments(std::move(arguments)), m_infoCommands(new InfoCommands(session, dialogs, window, this)),
+      m_analysis(std::make_unique<AnalysisCommands>(session, window))
 {
     m_window.setSafetyQuestion([this](bool closing) { return m_files.SafetyQuestion(closing); });
     m_window.setSaveLastBuilding([this] { m_files.saveLastBuildingAfterChange(); });
@@ -76,7 +78,7 @@ void ProgramCommands::connectCommands()
 
     // Enabled by the window while the results are valid.
     connect(m_window.command("ADrucken"), &QAction::triggered, this,
-            [this] { printReportWithDialog(m_session, &m_window); });
+            [this] { printReportWithDialog(m_session, &m_window, m_analysis->reportSecondPage()); });
     connect(m_window.command("APdfSpeichern"), &QAction::triggered, this, &ProgramCommands::saveReportAsPdf);
 }
 
@@ -118,7 +120,8 @@ void ProgramCommands::showBuildingInfo()
 
 void ProgramCommands::saveReportAsPdf()
 {
-    if (const auto path = exportReportAsPdf(m_session, m_dialogs, shortDateToday()))
+    if (const auto path =
+            exportReportAsPdf(m_session, m_dialogs, shortDateToday(), m_analysis->reportSecondPage()))
         m_window.setStatusText(QStringLiteral(" PDF-Datei geschrieben: ") + *path);
 }
 

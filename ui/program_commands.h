@@ -6,8 +6,11 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <memory>
+
 namespace orv {
 
+class AnalysisCommands;
 class BuildingInfoDialog;
 class Dialogs;
 class InfoCommands;
@@ -31,6 +34,7 @@ class ProgramCommands final : public QObject
     BuildingFiles& files() { return m_files; }
     // Null unless the window exists; the building information dialog is kept (hidden) once created.
     WelcomeWindow* welcomeWindow() const;
+    AnalysisCommands& analysis() { return *m_analysis; }
     BuildingInfoDialog* buildingInfoDialog() const;
     InfoCommands& info() { return *m_infoCommands; }
 
@@ -50,6 +54,7 @@ class ProgramCommands final : public QObject
     QPointer<WelcomeWindow> m_welcome;
     QPointer<BuildingInfoDialog> m_info;
     InfoCommands* m_infoCommands; // environment, program information, state display; a child
+    std::unique_ptr<AnalysisCommands> m_analysis;
 };
 
 } // namespace orv

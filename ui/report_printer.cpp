@@ -59,6 +59,11 @@ ReportCanvas& QtReportPrinter::canvas()
     return *m_canvas;
 }
 
+void QtReportPrinter::newPage()
+{
+    m_printer.newPage();
+}
+
 void QtReportPrinter::endDocument()
 {
     m_canvas.reset();
@@ -66,10 +71,10 @@ void QtReportPrinter::endDocument()
     m_painter.reset();
 }
 
-int printReportWithDialog(const Session& session, QWidget* parent)
+int printReportWithDialog(const Session& session, QWidget* parent, const ReportPage& secondPage)
 {
     QtReportPrinter printer(parent);
-    return printCalculationReport(printer, session, shortDateToday());
+    return printCalculationReport(printer, session, shortDateToday(), secondPage);
 }
 
 } // namespace orv

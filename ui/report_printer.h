@@ -24,6 +24,7 @@ class QtReportPrinter final : public ReportPrinter
     std::optional<int> askCopies() override;
     bool beginDocument() override;
     ReportCanvas& canvas() override;
+    void newPage() override;
     void endDocument() override;
 
     QPrinter& printer() { return m_printer; }
@@ -40,6 +41,6 @@ class QtReportPrinter final : public ReportPrinter
 };
 
 // The Drucken command: print dialog with copies, then the report once per copy. Returns the jobs printed.
-int printReportWithDialog(const Session& session, QWidget* parent);
+int printReportWithDialog(const Session& session, QWidget* parent, const ReportPage& secondPage = {});
 
 } // namespace orv

@@ -75,6 +75,11 @@ void PainterCanvas::text(int x, int y, const QString& fontName, int height, cons
     m_painter.drawText(QPointF(x, y + metrics.ascent()), text);
 }
 
+void PainterCanvas::fill(int x, int y, int width, int height, std::uint32_t rgb)
+{
+    m_painter.fillRect(QRectF(x, y, width, height), QColor(QRgb(rgb)));
+}
+
 void PainterCanvas::picture(int x, int y, int width, int height, const ReportPicture& picture)
 {
     m_painter.drawImage(QRectF(x, y, width, height), toImage(picture));

@@ -24,6 +24,7 @@ class PainterCanvas final : public ReportCanvas
     void line(int x1, int y1, int x2, int y2) override;
     void text(int x, int y, const QString& fontName, int height, const QString& text) override;
     void picture(int x, int y, int width, int height, const ReportPicture& picture) override;
+    void fill(int x, int y, int width, int height, std::uint32_t rgb) override;
 
     // The font pixel size whose text cell (ascent + descent) comes closest to `height`.
     int pixelSizeFor(const QString& fontName, int height);

@@ -20,14 +20,15 @@ QString proposedPdfFileName(const Session& session)
     return name + QStringLiteral(".pdf");
 }
 
-std::optional<QString> exportReportAsPdf(const Session& session, Dialogs& dialogs, const QString& today)
+std::optional<QString> exportReportAsPdf(const Session& session, Dialogs& dialogs, const QString& today,
+                                         const ReportPage& secondPage)
 {
     const std::optional<QString> path = dialogs.saveFile(
         {QStringLiteral("Als PDF speichern"), QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"),
          session.settings.BuildingsFolder, proposedPdfFileName(session)});
     if (!path || path->isEmpty())
         return std::nullopt;
-    const QByteArray pdf = calculationReportPdf(session, today);
+    const QByteArray pdf = calculationReportPdf(session, today, secondPage);
     if (pdf.isEmpty() || !writeFileAtomically(*path, pdf)) {
         Message error;
         error.text = QStringLiteral("Fehler bei Datenträgerzugriff.");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/report_canvas.h"
+
 #include <QString>
 
 #include <optional>
@@ -16,6 +18,7 @@ QString proposedPdfFileName(const Session& session);
 // "Als PDF speichern...": asks for a file in the buildings folder and writes the report there as a PDF.
 // Returns the path written; nothing when the dialog was cancelled or the write failed (reported
 // through `dialogs`, the old file kept).
-std::optional<QString> exportReportAsPdf(const Session& session, Dialogs& dialogs, const QString& today);
+std::optional<QString> exportReportAsPdf(const Session& session, Dialogs& dialogs, const QString& today,
+                                         const ReportPage& secondPage = {});
 
 } // namespace orv

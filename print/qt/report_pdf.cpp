@@ -12,7 +12,7 @@
 
 namespace orv {
 
-QByteArray calculationReportPdf(const Session& session, const QString& today)
+QByteArray calculationReportPdf(const Session& session, const QString& today, const ReportPage& secondPage)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -28,6 +28,10 @@ QByteArray calculationReportPdf(const Session& session, const QString& today)
         setReportMapping(painter, writer.resolution());
         PainterCanvas canvas(painter);
         drawCalculationReport(canvas, session, today);
+        if (secondPage) {
+            writer.newPage();
+            secondPage(canvas);
+        }
         if (!painter.end())
             return {};
     }

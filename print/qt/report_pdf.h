@@ -1,5 +1,7 @@
 #pragma once
 
+#include "print/report_canvas.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,6 +11,7 @@ struct Session;
 
 // The calculation report as a one-page A4 PDF, the page's top-left corner as the origin.
 // Needs a QGuiApplication (fonts). Empty when the PDF could not be produced.
-QByteArray calculationReportPdf(const Session& session, const QString& today);
+QByteArray calculationReportPdf(const Session& session, const QString& today,
+                                const ReportPage& secondPage = {});
 
 } // namespace orv

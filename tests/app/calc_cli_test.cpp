@@ -3,6 +3,7 @@
 #include "settings/settings_record.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -171,6 +172,65 @@ TEST_F(CalcCliTest, ShippedExamplesCalculate)
     ASSERT_EQ(r.lines.size(), 2);
     EXPECT_NEAR(r.lines[0][QStringLiteral("BuildingLoad")].toDouble(), 5.9620, 5e-5);
     EXPECT_NEAR(r.lines[1][QStringLiteral("BuildingLoad")].toDouble(), 9.7625, 5e-5);
+}
+
+TEST_F(CalcCliTest, AnalysisWithHeatPump)
+{
+    const QString example2 = QStringLiteral(ORVENNA_DATA_DIR "/examples/Beispiel2.orv");
+    BuildingRecord incomplete = test::workedExample1();
+    incomplete.BuildingLength = 0;
+    const CliRun r =
+        run({QStringLiteral("--analysis"), QStringLiteral("--heat-pump"), QStringLiteral("-7:8,2:10"),
+             example2, writeBuilding(QStringLiteral("leer.orv"), incomplete)});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    ASSERT_EQ(r.lines.size(), 2);
+    EXPECT_FALSE(r.lines[1].contains(QStringLiteral("analysis")));
+
+    const QJsonObject analysis = r.lines[0][QStringLiteral("analysis")].toObject();
+    const QJsonObject losses = analysis[QStringLiteral("losses")].toObject();
+    EXPECT_EQ(losses.keys(), (QStringList{"LossFloor", "LossGroundWall", "LossOuterWall", "LossRoof",
+                                          "LossWindows", "Ventilation"}));
+    double shares = 0;
+    for (const QJsonValue& loss : losses)
+        shares += loss.toObject()[QStringLiteral("share")].toDouble();
+    EXPECT_NEAR(shares, 100, 1e-3);
+    EXPECT_EQ(losses[QStringLiteral("LossGroundWall")].toObject()[QStringLiteral("W")].toDouble(),
+              r.lines[0][QStringLiteral("LossGroundWall")].toDouble());
+
+    const QJsonArray line = analysis[QStringLiteral("loadLine")].toArray();
+    ASSERT_EQ(line.size(), 34);
+    EXPECT_EQ(line.first()[QStringLiteral("t")].toInt(), -14);
+    EXPECT_EQ(line.last()[QStringLiteral("t")].toInt(), 19);
+    EXPECT_EQ(line.first()[QStringLiteral("BuildingLoad")].toDouble(),
+              r.lines[0][QStringLiteral("BuildingLoad")].toDouble());
+
+    const QJsonObject pump = analysis[QStringLiteral("heatPump")].toObject();
+    EXPECT_NEAR(pump[QStringLiteral("capacityAtDesign")].toDouble(), 6.4444, 1e-4);
+    EXPECT_NEAR(pump[QStringLiteral("coverage")].toDouble(), 66.01, 0.01);
+    EXPECT_NEAR(pump[QStringLiteral("bivalencePoint")].toDouble(), -7.682, 0.001);
+
+    const CliRun covered = run({QStringLiteral("--heat-pump"), QStringLiteral("-7:12,2:12.5"), example2});
+    EXPECT_TRUE(covered
+                    .lines[0][QStringLiteral("analysis")][QStringLiteral("heatPump")]
+                          [QStringLiteral("bivalencePoint")]
+                    .isNull());
+    const CliRun plain = run({QStringLiteral("--analysis"), example2});
+    EXPECT_FALSE(plain.lines[0][QStringLiteral("analysis")].toObject().contains(QStringLiteral("heatPump")));
+}
+
+TEST_F(CalcCliTest, BadHeatPumpTextIsUsageError)
+{
+    const QString example2 = QStringLiteral(ORVENNA_DATA_DIR "/examples/Beispiel2.orv");
+    for (const char* bad : {"", "-7:8", "-7:8,2", "2:8,2:10", "-7:8;2:10", "-7:8,2:-1", "-7:8,5,2:10",
+                            "-7:8,2:1e999", "-7:acht,2:10", "-7:8,0x2:10"}) {
+        const CliRun r = run({QStringLiteral("--analysis"), QStringLiteral("--heat-pump"),
+                              QString::fromLatin1(bad), example2});
+        EXPECT_EQ(r.exitCode, 2) << bad;
+        EXPECT_TRUE(r.lines.isEmpty()) << bad;
+        EXPECT_TRUE(r.err.contains(QStringLiteral("--heat-pump"))) << bad;
+    }
+    EXPECT_EQ(run({QStringLiteral("--heat-pump")}).exitCode, 2);
+    EXPECT_EQ(run({QStringLiteral("--analysis"), QStringLiteral("--text"), example2}).exitCode, 2);
 }
 
 } // namespace

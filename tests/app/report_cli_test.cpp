@@ -87,6 +87,26 @@ TEST_F(ReportCliTest, WritesTheOnePageReportOfTheSecondWorkedExample)
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
 }
 
+TEST_F(ReportCliTest, AnalysisAddsTheSecondPage)
+{
+    run({QStringLiteral("--report"), pdf, QStringLiteral("--analysis"), QStringLiteral("--heat-pump"),
+         QStringLiteral("-7:8,2:10"), QStringLiteral(ORVENNA_DATA_DIR "/examples/Beispiel2.orv")});
+    ASSERT_EQ(exitCode, 0) << err.toStdString();
+    const QString text = pdfText(pdf);
+    if (text.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    EXPECT_EQ(text.count(QLatin1Char('\f')), 2) << "two pages";
+    const QString second = text.section(QLatin1Char('\f'), 1);
+    for (const char* expected :
+         {"Auswertung", "Verteilung der Wärmeverluste", "Heizlast über der Außentemperatur",
+          "Bivalenzpunkt:", "-7,7 °C", "66,0 %", "kvz Orvenna"})
+        EXPECT_TRUE(second.contains(QString::fromUtf8(expected))) << expected;
+
+    run({QStringLiteral("--report"), pdf, QStringLiteral("--heat-pump"), QStringLiteral("2:8,2:10"),
+         QStringLiteral(ORVENNA_DATA_DIR "/examples/Beispiel2.orv")});
+    EXPECT_EQ(exitCode, 2);
+}
+
 TEST_F(ReportCliTest, SettingsGiveTheEditorAndTheIncrease)
 {
     SettingsRecord settings = test::standardSettings();

@@ -13,21 +13,6 @@ using namespace orv::test;
 
 namespace {
 
-struct Calculated
-{
-    BuildingRecord r;
-    CalculationResults c;
-};
-
-Calculated calculate(BuildingRecord r, const SettingsRecord& s = standardSettings())
-{
-    Calculated run{std::move(r), {}};
-    run.c.EffectiveShare = effectiveShare(run.r);
-    computeAreas(run.r);
-    BuildingCalculation(run.r, s, run.c);
-    return run;
-}
-
 // The ground term is not stored; it is the air-path resistance less the surface and layer resistances.
 double groundTerm(const Calculated& run)
 {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/calculation.h"
 #include "core/example_buildings.h"
+#include "core/input_reading.h"
 #include "settings/settings_record.h"
 
 namespace orv::test {
@@ -14,6 +16,22 @@ inline SettingsRecord standardSettings()
     SettingsRecord s;
     applyFactoryDefaults(s, QStringLiteral("/"));
     return s;
+}
+
+// A building after a run of the formula core, as the calculate command runs it.
+struct Calculated
+{
+    BuildingRecord r;
+    CalculationResults c;
+};
+
+inline Calculated calculate(BuildingRecord r, const SettingsRecord& s = standardSettings())
+{
+    Calculated run{std::move(r), {}};
+    run.c.EffectiveShare = effectiveShare(run.r);
+    computeAreas(run.r);
+    BuildingCalculation(run.r, s, run.c);
+    return run;
 }
 
 // A building with every field of the building information filled in.

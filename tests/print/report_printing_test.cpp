@@ -22,6 +22,7 @@ class FakePrinter final : public ReportPrinter
     int dialogs = 0;
     std::vector<RecordingCanvas> jobs;
     bool open = false;
+    int pageBreaks = 0;
 
     std::optional<int> askCopies() override
     {
@@ -41,6 +42,11 @@ class FakePrinter final : public ReportPrinter
     {
         EXPECT_TRUE(open) << "drawing outside a job";
         return jobs.back();
+    }
+    void newPage() override
+    {
+        EXPECT_TRUE(open) << "a page break outside a job";
+        ++pageBreaks;
     }
     void endDocument() override
     {
@@ -70,7 +76,30 @@ TEST(ReportPrintingTest, EachCopyIsItsOwnCompleteJob)
     ASSERT_EQ(printer.jobs.size(), 3u);
     for (const RecordingCanvas& job : printer.jobs)
         EXPECT_EQ(job.described(), onePage.described());
+    EXPECT_EQ(printer.pageBreaks, 0);
     EXPECT_FALSE(printer.open);
+}
+
+TEST(ReportPrintingTest, ASecondPageFollowsThePageBreakInEveryCopy)
+{
+    const Session session = printableSession();
+    RecordingCanvas onePage;
+    drawCalculationReport(onePage, session, QStringLiteral("01.02.26"));
+    int drawnAt = -1;
+    FakePrinter printer;
+    printer.copies = 2;
+    const ReportPage second = [&](ReportCanvas& canvas) {
+        drawnAt = printer.pageBreaks;
+        canvas.line(1, 2, 3, 4);
+    };
+    EXPECT_EQ(printCalculationReport(printer, session, QStringLiteral("01.02.26"), second), 2);
+    EXPECT_EQ(printer.pageBreaks, 2);
+    EXPECT_EQ(drawnAt, 2);
+    for (const RecordingCanvas& job : printer.jobs) {
+        QStringList expected = onePage.described();
+        expected << QStringLiteral("line 1,2-3,4");
+        EXPECT_EQ(job.described(), expected);
+    }
 }
 
 TEST(ReportPrintingTest, CancelPrintsNothing)

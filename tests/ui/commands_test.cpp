@@ -55,7 +55,8 @@ TEST_F(CommandsTest, MenusListEveryCommandInOrder)
     EXPECT_EQ(entries(menus[0]->menu()),
               (QStringList{"&Neu [Ctrl+N]", "Ö&ffnen [Ctrl+O]", "&Speichern [Ctrl+S]",
                            "Speichern &unter [F12]", "-", "&Drucken [Ctrl+P]", "Als &PDF speichern... []",
-                           "-", " []", " []", " []", " []", "-", "&Beenden [Alt+F4]"}));
+                           "Seiten&ansicht []", "Aus&wertung als zweite Seite []", "-", " []", " []", " []",
+                           " []", "-", "&Beenden [Alt+F4]"}));
     EXPECT_EQ(entries(menus[1]->menu()), (QStringList{"&k-Wert ›", "&eigener k-Wert [Ctrl+E]", "-",
                                                       "alten k-Wert &zurückholen [Ctrl+Z]"}));
     const QMenu* kValue = menus[1]->menu()->actions()[0]->menu();
@@ -66,8 +67,9 @@ TEST_F(CommandsTest, MenusListEveryCommandInOrder)
               (QStringList{"&HEIZLAST [F11]", "-", "&k/R-Wert [F3]", "k/&R-Umwandlung [F4]",
                            "&Fensterfläche [F5]", "&Dachfläche/-volumen [F6]"}));
     EXPECT_EQ(entries(menus[3]->menu()),
-              (QStringList{"&Einzelergebnisse [F2]", "&Gebäudeinfo [F7]", "&Willkommensfenster  [Ctrl+I]",
-                           "-", "&alle Fenster schließen [Ctrl+Y]", "-", "&Symbolleiste anzeigen [Ctrl+A]"}));
+              (QStringList{"&Einzelergebnisse [F2]", "A&uswertung [Shift+F2]", "&Gebäudeinfo [F7]",
+                           "&Willkommensfenster  [Ctrl+I]", "-", "&alle Fenster schließen [Ctrl+Y]", "-",
+                           "&Symbolleiste anzeigen [Ctrl+A]"}));
     EXPECT_EQ(entries(menus[4]->menu()),
               (QStringList{"&Vorgaben / Gebäude-Werte [F8]", "&k-Wert Buttons [F10]", "-",
                            "&Programmoptionen [F9]", "-", "&Sensible Werte [Shift+F9]"}));
@@ -115,6 +117,7 @@ TEST_F(CommandsTest, ToolBarShowsTheCommandsWithTheirHints)
                                   "Ak_Wert",
                                   "-",
                                   "AEinzelergebnisse",
+                                  "AAuswertung",
                                   "-",
                                   "AGebaeudeinfo",
                                   "",
