@@ -151,12 +151,5 @@ BENCHMARK(BM_KeystrokeWithAnalysisWindowDrawnWhole)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qtApplication(argc, argv);
-    orv::installGermanTranslations(qtApplication);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orv::bench::runWindowBenchmarks(argc, argv);
 }

@@ -111,24 +111,8 @@ void BM_KeystrokeInLayerTable(benchmark::State& state)
     }
     static_cast<QLineEdit*>(editor)->end(false);
 
-    std::vector<double> seconds;
-    bool digit = true;
-    QString previous = kField->text();
-    for (auto _ : state) {
-        const auto begin = Clock::now();
-        QTest::keyClick(editor, digit ? Qt::Key_1 : Qt::Key_Backspace);
-        const double elapsed = std::chrono::duration<double>(Clock::now() - begin).count();
-        state.SetIterationTime(elapsed);
-        seconds.push_back(elapsed);
-        if (kField->text() == previous) {
-            state.SkipWithError("the k field did not follow the keystroke");
-            return;
-        }
-        previous = kField->text();
-        digit = !digit;
-    }
-    reportMedian(state, seconds, 1e6);
-    state.SetLabel("median in µs");
+    orv::bench::timeAlternatingKeystrokes(
+        state, editor, [&] { return kField->text(); }, "the k field did not follow the keystroke");
 }
 
 } // namespace
@@ -138,12 +122,5 @@ BENCHMARK(BM_KeystrokeInLayerTable)->UseManualTime()->Iterations(2000)->Unit(ben
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qtApplication(argc, argv);
-    orv::installGermanTranslations(qtApplication);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orv::bench::runWindowBenchmarks(argc, argv);
 }

@@ -118,27 +118,8 @@ void BM_KeystrokeToPanels(benchmark::State& state)
     length->setFocus();
     length->end(false);
 
-    std::vector<double> seconds;
-    bool digit = true;
-    QString previous = load->text();
-    for (auto _ : state) {
-        const auto begin = Clock::now();
-        if (digit)
-            QTest::keyClick(length, Qt::Key_1);
-        else
-            QTest::keyClick(length, Qt::Key_Backspace);
-        const double elapsed = std::chrono::duration<double>(Clock::now() - begin).count();
-        state.SetIterationTime(elapsed);
-        seconds.push_back(elapsed);
-        if (load->text() == previous) {
-            state.SkipWithError("the panel did not follow the keystroke");
-            return;
-        }
-        previous = load->text();
-        digit = !digit;
-    }
-    reportMedian(state, seconds, 1e6);
-    state.SetLabel("median in µs");
+    orv::bench::timeAlternatingKeystrokes(
+        state, length, [&] { return load->text(); }, "the panel did not follow the keystroke");
 }
 
 } // namespace
@@ -154,10 +135,5 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (argc >= 4 && QByteArray(argv[1]) == "--startup-child")
         return runStartupChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]), argc, argv);
-    QApplication qtApplication(argc, argv);
-    orv::installGermanTranslations(qtApplication);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orv::bench::runWindowBenchmarks(argc, argv);
 }

@@ -61,12 +61,5 @@ BENCHMARK(BM_StateDisplayRefreshAndPaint)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qtApplication(argc, argv);
-    orv::installGermanTranslations(qtApplication);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orv::bench::runWindowBenchmarks(argc, argv);
 }

@@ -9,6 +9,9 @@
 #include "ui/application.h"
 #include "ui/input_edit.h"
 #include "ui/main_window.h"
+#include "ui/qt_dialogs.h"
+
+#include <QApplication>
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +19,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <vector>
 
@@ -40,6 +44,46 @@ inline void reportMedian(benchmark::State& state, std::vector<double> seconds, d
     std::sort(seconds.begin(), seconds.end());
     if (!seconds.empty())
         state.counters["median"] = seconds[seconds.size() / 2] * scale;
+}
+
+// One keystroke into `target` per iteration, alternately "1" and a backspace, timed from the key to its
+// last effect. `watched` reads the text that must follow every key; one that did not measured nothing.
+template <class Watched>
+void timeAlternatingKeystrokes(benchmark::State& state, QWidget* target, Watched watched, const char* stuck)
+{
+    using Clock = std::chrono::steady_clock;
+    std::vector<double> seconds;
+    bool digit = true;
+    QString previous = watched();
+    for (auto _ : state) {
+        const auto begin = Clock::now();
+        QTest::keyClick(target, digit ? Qt::Key_1 : Qt::Key_Backspace);
+        const double elapsed = std::chrono::duration<double>(Clock::now() - begin).count();
+        state.SetIterationTime(elapsed);
+        seconds.push_back(elapsed);
+        if (watched() == previous) {
+            state.SkipWithError(stuck);
+            return;
+        }
+        previous = watched();
+        digit = !digit;
+    }
+    reportMedian(state, seconds, 1e6);
+    state.SetLabel("median in µs");
+}
+
+// The window benchmarks' main: offscreen unless a platform is named, Qt's German texts, then the
+// registered benchmarks.
+inline int runWindowBenchmarks(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qtApplication(argc, argv);
+    installGermanTranslations(qtApplication);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
 }
 
 class ProgramDir

@@ -2,14 +2,9 @@
 
 #include "core/program_info.h"
 #include "settings/settings_file.h"
+#include "tools/material_catalog.h"
 
 namespace orv {
-
-namespace {
-
-constexpr const char* kCatalogueFileName = "Baustoff.kvz";
-
-} // namespace
 
 ProgramDescription programDescription(const QString& programDir)
 {
@@ -33,7 +28,7 @@ ProgramDescription programDescription(const QString& programDir)
         "(GPL-3.0-or-later). Das Programm wird ohne jede Gewährleistung weitergegeben.");
     d.settingsFile = settingsFilePath(programDir);
     d.lastBuildingFile = programDir + QString::fromUtf8(kAutoSaveFileName);
-    d.catalogueFile = programDir + QString::fromLatin1(kCatalogueFileName);
+    d.catalogueFile = programDir + QString::fromLatin1(kCatalogFileName);
     return d;
 }
 

@@ -19,15 +19,25 @@ namespace orv {
 
 namespace {
 
-// Commands carried out beyond the window (ui/program_commands.h): off until they are connected there.
-const char* const kConnectedLater[] = {"ANeu",     "AOeffnen",      "ASpeichern",    "ASpeichernUnter",
-                                       "ADrucken", "APdfSpeichern", "AGebaeudeinfo", "StartInfo",
-                                       "AInfo",    "AUmgebungsinfo"};
+// Commands carried out beyond the window (ProgramCommands and the tool commands): off until connected there.
+const char* const kConnectedLater[] = {"ANeu",
+                                       "AOeffnen",
+                                       "ASpeichern",
+                                       "ASpeichernUnter",
+                                       "ADrucken",
+                                       "APdfSpeichern",
+                                       "AGebaeudeinfo",
+                                       "StartInfo",
+                                       "AInfo",
+                                       "AUmgebungsinfo",
+                                       "Ak_Wert",
+                                       "AkRUmwandlung",
+                                       "AFensterflaeche",
+                                       "ADach"};
 
 // Commands whose window comes with a later part of the program: they are listed but not yet available.
-const char* const kUnavailableCommands[] = {"Ak_Wert",    "AkRUmwandlung",     "AFensterflaeche",
-                                            "ADach",      "AEinzelergebnisse", "AVorgaben",
-                                            "Ak_Buttons", "AAllgemein",        "ASensibleEin"};
+const char* const kUnavailableCommands[] = {"AEinzelergebnisse", "AVorgaben", "Ak_Buttons", "AAllgemein",
+                                            "ASensibleEin"};
 
 } // namespace
 
