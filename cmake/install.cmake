@@ -41,3 +41,10 @@ foreach(tool_and_dir "update-mime-database|mime" "update-desktop-database|applic
                       OUTPUT_QUIET ERROR_QUIET)
     endif()")
 endforeach()
+
+install(FILES data/orvenna.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
+        RENAME org.orvenna.Orvenna.metainfo.xml)
+install(FILES LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvenna)
+install(FILES data/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/orvenna)
+
+include(cmake/package.cmake)

@@ -19,6 +19,28 @@ if [ -x build/orvenna ]; then
   [ "$rc" -eq 124 ] || { echo "orvenna did not keep running (exit $rc)"; exit 1; }
 fi
 
+# Package round trip: build the .deb, install it, use the installed copy, remove it again.
+if [ "${ORVENNA_SKIP_PACKAGE:-0}" != 1 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  rm -f build/orvenna_*.deb
+  (cd build && cpack -G DEB >/dev/null)
+  deb=$(ls build/orvenna_*.deb)
+  apt-get install -y -qq "./$deb"
+  pkgtmp=$(mktemp -d)
+  /usr/bin/orvenna-calc --help >/dev/null
+  /usr/bin/orvenna-calc /usr/share/orvenna/examples/Beispiel1.orv | tee "$pkgtmp/calc.txt"
+  grep -q '"status":"ok"' "$pkgtmp/calc.txt"
+  /usr/bin/orvenna-calc --report "$pkgtmp/report.pdf" /usr/share/orvenna/examples/Beispiel1.orv
+  [ -s "$pkgtmp/report.pdf" ]
+  rc=0
+  HOME="$pkgtmp" timeout 5 /usr/bin/orvenna || rc=$?
+  [ "$rc" -eq 124 ] || { echo "installed orvenna did not keep running (exit $rc)"; exit 1; }
+  [ -s "$pkgtmp/.local/share/orvenna/Baustoff.kvz" ] || { echo "installed orvenna did not find its catalogue"; exit 1; }
+  apt-get purge -y -qq orvenna
+  [ ! -e /usr/bin/orvenna ]
+  rm -rf "$pkgtmp"
+fi
+
 if [ "${ORVENNA_SKIP_SANITIZERS:-0}" != 1 ]; then
   cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVENNA_WERROR=ON -DORVENNA_SANITIZE=ON \
     -DORVENNA_BENCHMARKS=OFF >/dev/null
