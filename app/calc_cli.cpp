@@ -12,6 +12,7 @@
 #include "settings/settings_record.h"
 
 #include <charconv>
+#include <cmath>
 #include <string>
 
 namespace orv {
@@ -59,14 +60,19 @@ void appendJsonString(std::string& out, const QString& text)
     out += '"';
 }
 
-// The shortest text that reads back as the same Single.
+// The shortest text that reads back as the same Single. JSON has no infinities: should one ever get
+// here, null keeps the line valid.
 void appendNumber(std::string& out, const char* name, float value)
 {
-    char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     out += ",\"";
     out += name;
     out += "\":";
+    if (!std::isfinite(value)) {
+        out += "null";
+        return;
+    }
+    char buffer[32];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
     out.append(buffer, end);
 }
 

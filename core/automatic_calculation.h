@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace orv {
 
 struct BuildingRecord;
@@ -33,7 +35,11 @@ struct CalcOutcome
 CalcOutcome calculateStoredBuilding(BuildingRecord& record, const SettingsRecord& settings,
                                     CalculationResults& results);
 
-// True when every result of the last calculation is a finite number.
+// True when every result of the last calculation, the run-time ones included, is a finite number.
 bool resultsFinite(const BuildingRecord& record, const CalculationResults& results);
+
+// After the formula core: a calculation whose values are not finite or whose loads come out negative
+// (only damaged files or settings get there) has no results. Returns the message that says why.
+std::optional<Message> resultsRefusal(const BuildingRecord& record, const CalculationResults& results);
 
 } // namespace orv

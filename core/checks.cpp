@@ -133,6 +133,9 @@ std::optional<Message> calculationRefusal(const BuildingRecord& r, const Setting
     if (r.UsableAreaPercent == 0)
         return refusal("Der Anteil der Nutzfläche an der Geschoßfläche ist 0 %.\r"
                        "Bitte geben Sie unter Gebäude-Werte (F8) einen Anteil an.");
+    if (ti < ta)
+        return refusal("Die Raumtemperatur muss über der Außentemperatur liegen.\r"
+                       "Bitte überprüfen Sie die Gebäude-Werte (F8).");
     if (ti == ta)
         return refusal(
             "Raumtemperatur und Normaußentemperatur sind gleich:\r"

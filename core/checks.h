@@ -39,7 +39,8 @@ struct AutoCalcCheck
 AutoCalcCheck autoCalcChecks(const BuildingRecord& record, const SettingsRecord& settings);
 
 // Values no input can produce but a damaged file or settings can: NaN, infinities, negative sizes,
-// no usable area, equal room and outside temperature, temperatures whose differences overflow.
+// no usable area, a room temperature not above the outside temperature, temperatures whose differences
+// overflow.
 // Returns the message that refuses the calculation, or nothing when it may run.
 std::optional<Message> calculationRefusal(const BuildingRecord& record, const SettingsRecord& settings);
 

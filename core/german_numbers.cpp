@@ -96,13 +96,12 @@ std::optional<float> parseDecimal(const QString& text, bool allowSign)
     if (digits == 0)
         return std::nullopt;
     // from_chars, unlike strtod, ignores the C locale that QCoreApplication adopts from the system.
-    double value = 0;
+    // Straight to float: going through double would round twice. Texts that overflow are out of range.
+    float value = 0;
     const auto [end, error] = std::from_chars(ascii.constData(), ascii.constData() + ascii.size(), value);
-    if (error != std::errc() || end != ascii.constData() + ascii.size())
+    if (error != std::errc() || end != ascii.constData() + ascii.size() || !std::isfinite(value))
         return std::nullopt;
-    if (!(value <= std::numeric_limits<float>::max()))
-        return std::nullopt;
-    return static_cast<float>(negative ? -value : value);
+    return negative ? -value : value;
 }
 
 std::optional<std::int32_t> parseInteger(const QString& text, bool allowSign)

@@ -114,6 +114,11 @@ void MainWindow::setAutoPanel(bool allowed, const QString& firstLine, const QStr
 
 void MainWindow::AutoBerechnenGO()
 {
+    // Damaged values are refused before the plausibility checks, whose texts would quote them.
+    if (const auto refusal = calculationRefusal(m_session.building, m_session.settings)) {
+        refuseCalculation(*refusal);
+        return;
+    }
     const AutoCalcCheck check = autoCalcChecks(m_session.building, m_session.settings);
     if (!check.allowed) {
         setAutoPanel(false, check.firstLine, check.secondLine);
@@ -135,6 +140,10 @@ void MainWindow::calculate()
 {
     BuildingRecord& building = m_session.building;
     const SettingsRecord& settings = m_session.settings;
+    if (const auto refusal = calculationRefusal(building, settings)) {
+        refuseCalculation(*refusal);
+        return;
+    }
     const CommandCheck check = commandChecks(building, settings, m_flags.AutoCalcActive);
     for (const Message& message : check.messages)
         m_dialogs.show(message);
@@ -142,13 +151,9 @@ void MainWindow::calculate()
         input(*check.focus)->setFocus();
     if (!check.allowed)
         return;
-    if (const auto refusal = calculationRefusal(building, settings)) {
-        refuseCalculation(*refusal);
-        return;
-    }
     BuildingCalculation(building, settings, m_session.results);
-    if (!resultsFinite(building, m_session.results)) {
-        refuseCalculation(invalidResultsMessage());
+    if (const auto refusal = resultsRefusal(building, m_session.results)) {
+        refuseCalculation(*refusal);
         return;
     }
     ErgebnisseZeigen();

@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QtEndian>
+
+#include <bit>
+#include <cstdio>
 #include <limits>
 
 using namespace orv;
@@ -116,6 +120,72 @@ TEST_F(CalcCliTest, OneLinePerFileWithEveryStatus)
     EXPECT_EQ(status(5), QStringLiteral("unreadable"));
     EXPECT_EQ(status(6), QStringLiteral("invalid"));
     EXPECT_FALSE(message(6).isEmpty());
+}
+
+// Bytes only a damaged or hand-edited file can hold: written at their offsets, not through the record.
+QByteArray withInt32(QByteArray bytes, qsizetype offset, qint32 value)
+{
+    qToLittleEndian(value, bytes.data() + offset);
+    return bytes;
+}
+QByteArray withSingle(QByteArray bytes, qsizetype offset, float value)
+{
+    qToLittleEndian(std::bit_cast<quint32>(value), bytes.data() + offset);
+    return bytes;
+}
+
+TEST_F(CalcCliTest, DamagedFilesHaveNoResults)
+{
+    const QByteArray example1 = encodeBuilding(test::workedExample1());
+    const QString settings =
+        write(QStringLiteral("tiny.kvz"), withSingle(encodeSettings(test::standardSettings()), 6996, 1e-38f));
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        QStringList extra;
+        const char* message;
+    } cases[] = {
+        {"warm outside", withInt32(withInt32(example1, 648, 10), 652, 20), {}, "Raumtemperatur muss über"},
+        {"hot groundwater", withInt32(example1, 660, 2000), {}, "Heizlast ist negativ"},
+        {"ground conductivity", example1, {QStringLiteral("--settings"), settings}, "keine gültigen Zahlen"},
+        {"length minus infinity",
+         withSingle(example1, 548, -std::numeric_limits<float>::infinity()),
+         {},
+         "ungültige Werte"},
+        {"length minus ten", withSingle(example1, 548, -10), {}, "ungültige Werte"},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = run(c.extra + QStringList{write(QStringLiteral("damaged.orv"), c.bytes)});
+        ASSERT_EQ(r.lines.size(), 1) << c.name << r.out.toStdString();
+        const QJsonObject line = r.lines[0];
+        EXPECT_EQ(line[QStringLiteral("status")].toString(), QStringLiteral("invalid")) << c.name;
+        EXPECT_TRUE(line[QStringLiteral("message")].toString().contains(QString::fromUtf8(c.message)))
+            << c.name << line[QStringLiteral("message")].toString().toStdString();
+        EXPECT_FALSE(line.contains(QStringLiteral("BuildingLoad"))) << c.name;
+        EXPECT_FALSE(r.out.contains(QStringLiteral("inf"))) << c.name;
+    }
+}
+
+TEST_F(CalcCliTest, FileNameThatIsNotUtf8IsRead)
+{
+    const QByteArray name = QFile::encodeName(dir.path()) + "/Haus\xe4.orv";
+    {
+        std::FILE* f = std::fopen(name.constData(), "wb");
+        ASSERT_NE(f, nullptr);
+        const QByteArray bytes = encodeBuilding(test::workedExample1());
+        std::fwrite(bytes.constData(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+    // The name reaches the program as the raw bytes, as a shell would pass it.
+    QProcess p;
+    p.start(QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("\"$0\" \"$1\"\"/Haus$(printf '\\344').orv\""),
+             QStringLiteral(ORVENNA_CALC), dir.path()});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QByteArray out = p.readAllStandardOutput();
+    EXPECT_EQ(p.exitCode(), 0) << out.toStdString();
+    EXPECT_TRUE(out.contains("\"status\":\"ok\"")) << out.toStdString();
 }
 
 TEST_F(CalcCliTest, SettingsFileGivesTheConstants)

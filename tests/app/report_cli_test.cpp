@@ -133,6 +133,10 @@ TEST_F(ReportCliTest, RefusesWhatCannotBeReported)
     const QString incompletePath = write(QStringLiteral("leer.orv"), encodeBuilding(incomplete));
     const QString implausiblePath = write(QStringLiteral("hoch.orv"), encodeBuilding(implausible));
     const QString shortPath = write(QStringLiteral("kurz.orv"), QByteArray(100, '\0'));
+    BuildingRecord warmOutside = test::workedExample1();
+    warmOutside.RoomTemperature = 10;
+    warmOutside.OutsideTemperature = 20;
+    const QString warmPath = write(QStringLiteral("warm.orv"), encodeBuilding(warmOutside));
     const QString good = QStringLiteral(ORVENNA_DATA_DIR "/examples/Beispiel1.orv");
 
     const struct
@@ -144,6 +148,7 @@ TEST_F(ReportCliTest, RefusesWhatCannotBeReported)
         {{QStringLiteral("--report"), pdf, incompletePath}, 1, "Eingaben unvollständig"},
         {{QStringLiteral("--report"), pdf, implausiblePath}, 1, "(> 10)"},
         {{QStringLiteral("--report"), pdf, shortPath}, 1, "nicht als Gebäudedatei gelesen"},
+        {{QStringLiteral("--report"), pdf, warmPath}, 1, "Raumtemperatur muss über"},
         {{QStringLiteral("--report"), pdf, good, good}, 2, "genau eine Gebäudedatei"},
         {{QStringLiteral("--text"), QStringLiteral("--report"), pdf, good}, 2, "nur --settings"},
         {{good, QStringLiteral("--report")}, 2, "--report braucht einen Dateinamen"},

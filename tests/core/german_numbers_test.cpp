@@ -55,6 +55,16 @@ TEST(ParseDecimalTest, ReadsTypedText)
     EXPECT_EQ(parseDecimal(QStringLiteral("0,1")), 0.1f); // the nearest Single, not a double rounded twice
 }
 
+TEST(ParseDecimalTest, RoundsOnceToTheNearestSingle)
+{
+    // Just above the halfway point between 1 and the next Single: through double it would tie to 1.
+    EXPECT_EQ(parseDecimal(QStringLiteral("1,00000005960464477539062500000001")), std::nextafter(1.0f, 2.0f));
+    // The halfway point above the largest Single overflows; just below it rounds to the largest Single.
+    EXPECT_EQ(parseDecimal(QStringLiteral("340282356779733661637539395458142568447")),
+              std::numeric_limits<float>::max());
+    EXPECT_FALSE(parseDecimal(QStringLiteral("340282356779733661637539395458142568448")));
+}
+
 TEST(ParseDecimalTest, RefusesWhatIsNoNumber)
 {
     for (const char* text :
