@@ -297,8 +297,9 @@ TEST_F(MonkeyTest, RandomKeysAndClicksKeepRecordPanelsAndPrintingInStep)
     std::printf("monkey: results valid after %d of %d steps, %zu messages\n", validSteps, steps,
                 dialogs.shown.size());
     // A run that never reached a calculated building would prove little.
-    if (steps >= 5000)
+    if (steps >= 5000) {
         EXPECT_GT(validSteps, 0);
+    }
 }
 
 } // namespace
