@@ -198,17 +198,19 @@ TEST_P(FaultInjectionTest, OneMessageTheOldFileKeptAndTheProgramGoesOn)
 
     ASSERT_EQ(dialogs.script.shown.size(), 1u);
     EXPECT_EQ(dialogs.script.shown[0], target() == Target::AutoSave ? kAutoSaveError : kWriteError);
-    if (fault() == Fault::FolderRemoved)
+    if (fault() == Fault::FolderRemoved) {
         EXPECT_FALSE(QFile::exists(savedFile()));
-    else
+    } else {
         EXPECT_EQ(bytesOf(savedFile()), old);
+    }
 
     // The window is still at work: it reads and calculates the next input.
     retype(InputId::Length, "12");
     EXPECT_EQ(session().building.BuildingLength, 12.0f);
     EXPECT_TRUE(window().isVisible());
-    if (target() == Target::AutoSave)
+    if (target() == Target::AutoSave) {
         EXPECT_FALSE(session().settings.AutoSave); // switched off for this run, not asked again
+    }
 
     // The next save to a sound place works without another message.
     if (target() == Target::Settings) {
