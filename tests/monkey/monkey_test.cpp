@@ -1,0 +1,305 @@
+// Random keys and clicks into the real main window, seeded and replayable: after every step the record,
+// the result panels and the print commands must agree with each other.
+//
+// ORVENNA_MONKEY_STEPS sets the number of steps (default 20000, fewer in the sanitized build),
+// ORVENNA_MONKEY_SEED the seed (default random; a failure prints the seed and step to replay it).
+
+#include "main_window_fixture.h"
+
+#include "core/calculation.h"
+#include "core/german_numbers.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+
+#include <cmath>
+#include <sstream>
+
+using namespace orv;
+using namespace orv::test;
+
+#ifndef ORVENNA_MONKEY_DEFAULT_STEPS
+#define ORVENNA_MONKEY_DEFAULT_STEPS 20000
+#endif
+
+namespace {
+
+// The scripted fake with every answer chosen by the monkey's generator; it never quits the program.
+class MonkeyDialogs final : public ScriptedDialogs
+{
+  public:
+    QRandomGenerator* random = nullptr;
+
+    MessageAnswer show(const Message& message) override
+    {
+        if (message.buttons == MessageButtons::YesNo)
+            answers.push_back(message.text.contains("beenden") || random->bounded(2) ? MessageAnswer::No
+                                                                                     : MessageAnswer::Yes);
+        else if (message.buttons == MessageButtons::YesNoCancel)
+            answers.push_back(
+                std::array{MessageAnswer::Yes, MessageAnswer::No, MessageAnswer::Cancel}[random->bounded(3)]);
+        return ScriptedDialogs::show(message);
+    }
+    std::optional<QString> inputBox(const QString& caption, const QString& prompt,
+                                    const QString& text) override
+    {
+        inputs.push_back(std::nullopt);
+        return ScriptedDialogs::inputBox(caption, prompt, text);
+    }
+    std::optional<QString> openFile(const FileDialogRequest& request) override
+    {
+        files.push_back(std::nullopt);
+        return ScriptedDialogs::openFile(request);
+    }
+    std::optional<QString> saveFile(const FileDialogRequest& request) override
+    {
+        files.push_back(std::nullopt);
+        return ScriptedDialogs::saveFile(request);
+    }
+};
+
+quint32 seedFromEnvironment()
+{
+    bool ok = false;
+    const quint32 seed = qEnvironmentVariable("ORVENNA_MONKEY_SEED").toUInt(&ok);
+    return ok ? seed : QRandomGenerator::global()->generate();
+}
+
+int stepsFromEnvironment()
+{
+    bool ok = false;
+    const int steps = qEnvironmentVariableIntValue("ORVENNA_MONKEY_STEPS", &ok);
+    return ok && steps > 0 ? steps : ORVENNA_MONKEY_DEFAULT_STEPS;
+}
+
+float& fieldOf(BuildingRecord& r, InputId id)
+{
+    switch (id) {
+    case InputId::Length:
+        return r.BuildingLength;
+    case InputId::Width:
+        return r.BuildingWidth;
+    case InputId::HeatedHeight:
+        return r.HeatedHeight;
+    case InputId::KOuterWall:
+        return r.KOuterWall;
+    case InputId::KWindow:
+        return r.KWindow;
+    case InputId::RFloor:
+        return r.RFloor;
+    case InputId::KRoof:
+        return r.KRoof;
+    case InputId::WindowArea:
+        return r.WindowArea;
+    case InputId::RoofArea:
+        return r.RoofArea;
+    case InputId::RoofVolume:
+        return r.RoofVolume;
+    case InputId::GableArea:
+        return r.GableArea;
+    case InputId::RGroundWall:
+        return r.RGroundWall;
+    case InputId::GroundWallHeight:
+        return r.GroundWallHeight;
+    case InputId::Storeys:
+        break;
+    }
+    static float none = 0;
+    return none;
+}
+
+const char* const kPanels[kResultPanels] = {"Panel2", "Panel3", "Panel4", "Panel5",
+                                            "Panel6", "Panel7", "Panel8", "Panel9"};
+const char* const kCommands[] = {"Ak_Einfg_wsvo",
+                                 "Ak_Einfg_eigener",
+                                 "Ak_Einfg_alter",
+                                 "AHLBerechnen",
+                                 "ANeu",
+                                 "Ak_Wert",
+                                 "AkRUmwandlung",
+                                 "AFensterflaeche",
+                                 "ADach",
+                                 "AFensterSchliessen",
+                                 "AlleFensterschlieen1"};
+const char* const kRadios[] = {"RadioButton1", "RadioButton2", "RadioButton3", "RadioButton4"};
+const QString kTyped =
+    QStringLiteral("0123456789012345678901234567890123456789,,,,,.abcdefghijklmnopqrstuvwxyz ");
+
+class MonkeyTest : public ::testing::Test
+{
+  protected:
+    QRandomGenerator random;
+    QTemporaryDir dir;
+    MonkeyDialogs dialogs;
+    std::unique_ptr<Application> app;
+
+    MainWindow& window() { return app->mainWindow(); }
+    Session& session() { return app->session(); }
+
+    void start()
+    {
+        const QString programDir = dir.path() + QLatin1Char('/');
+        SettingsRecord settings = exampleSettings(programDir);
+        settings.AutoSave = true;
+        ASSERT_TRUE(Vorgaben_Speichern(settings, programDir, dialogs));
+        app = std::make_unique<Application>(programDir, dialogs);
+        app->start({});
+        window().show();
+        QApplication::setActiveWindow(&window());
+        window().finishStartup();
+    }
+
+    template <typename T = QWidget> T* child(const char* name)
+    {
+        return window().findChild<T*>(QString::fromLatin1(name));
+    }
+
+    QWidget* toolWindow()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &window() && w->isVisible() && !w->inherits("QMenu"))
+                return w;
+        return nullptr;
+    }
+
+    void typeInto(QWidget* target)
+    {
+        target->setFocus();
+        switch (random.bounded(6)) {
+        case 0:
+            QTest::keyClick(target, Qt::Key_Backspace);
+            break;
+        case 1:
+            if (auto* line = qobject_cast<QLineEdit*>(target))
+                line->selectAll();
+            QTest::keyClick(target, Qt::Key_Delete);
+            break;
+        default:
+            QTest::keyClicks(target, QString(kTyped[random.bounded(int(kTyped.size()))]));
+        }
+    }
+
+    void step()
+    {
+        const int kind = random.bounded(100);
+        if (kind < 55) {
+            InputEdit* input = window().input(InputId(random.bounded(kInputCount)));
+            if (input->isVisible() && input->isEnabled())
+                typeInto(input);
+        } else if (kind < 62) {
+            QTest::keyClick(&window(), Qt::Key(Qt::Key_A + random.bounded(26)), Qt::AltModifier);
+        } else if (kind < 72) {
+            if (auto* radio = child<QAbstractButton>(kRadios[random.bounded(4)]); radio && radio->isVisible())
+                radio->click();
+        } else if (kind < 76) {
+            if (auto* check = child<QCheckBox>("CheckBox1"))
+                check->click();
+        } else if (kind < 86) {
+            QAction* action =
+                window().command(QString::fromLatin1(kCommands[random.bounded(int(std::size(kCommands)))]));
+            if (action && action->isEnabled())
+                action->trigger();
+        } else if (QWidget* tool = toolWindow()) {
+            // A tool window: type into it, press one of its buttons (its hand-over among them) or close it.
+            const auto lines = tool->findChildren<QLineEdit*>();
+            const auto buttons = tool->findChildren<QAbstractButton*>();
+            const int choice = random.bounded(3);
+            if (choice == 0 && !lines.isEmpty()) {
+                QLineEdit* line = lines[random.bounded(int(lines.size()))];
+                if (line->isVisible() && line->isEnabled())
+                    typeInto(line);
+            } else if (choice == 1 && !buttons.isEmpty()) {
+                QAbstractButton* button = buttons[random.bounded(int(buttons.size()))];
+                if (button->isVisible() && button->isEnabled())
+                    button->click();
+            } else {
+                tool->close();
+            }
+        }
+        QCoreApplication::processEvents();
+        // A menu opened by its Alt+letter would take the next keys: it closes after its step.
+        while (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    }
+
+    // Empty when all holds; otherwise what does not.
+    std::string brokenInvariant()
+    {
+        const BuildingRecord& r = session().building;
+        std::ostringstream out;
+        if (!window().isVisible())
+            out << "the main window closed; ";
+        if (!r.RoofSpaceHeated && (r.RoofArea != 0 || r.RoofVolume != 0 || r.GableArea != 0))
+            out << "roof fields not 0 with an unheated roof space; ";
+        if (!r.CellarHeated && (r.RGroundWall != 0 || r.GroundWallHeight != 0))
+            out << "ground-wall fields not 0 with an unheated cellar; ";
+        if (window().flags().InputsRead) {
+            BuildingRecord copy = r;
+            for (int i = 0; i < kInputCount; ++i) {
+                const InputId id = InputId(i);
+                if (!window().input(id)->text().isEmpty())
+                    continue;
+                if (id == InputId::Storeys ? r.Storeys != 0 : fieldOf(copy, id) != 0)
+                    out << "input " << i << " empty but its field is not 0; ";
+            }
+        }
+        const bool valid = window().flags().ResultsValid;
+        for (const char* name : {"ADrucken", "APdfSpeichern"})
+            if (window().command(QString::fromLatin1(name))->isEnabled() != valid)
+                out << name << " enabled " << !valid << " with results valid " << valid << "; ";
+
+        static const QRegularExpression german(QStringLiteral("^-?\\d{1,3}(\\.\\d{3})*(,\\d+)?( .*)?$"));
+        std::array<QString, kResultPanels> shown;
+        for (int i = 0; i < kResultPanels; ++i) {
+            shown[i] = child<QLabel>(kPanels[i])->text();
+            if (!shown[i].isEmpty() && !german.match(shown[i]).hasMatch())
+                out << kPanels[i] << " shows " << shown[i].toStdString() << "; ";
+        }
+        if (valid) {
+            BuildingRecord fresh = r;
+            CalculationResults results;
+            BuildingCalculation(fresh, session().settings, results);
+            const ResultTexts expected = resultTexts(fresh, results);
+            for (int i = 0; i < kResultPanels; ++i)
+                if (shown[i] != expected.text[i])
+                    out << kPanels[i] << " shows " << shown[i].toStdString() << ", a fresh calculation "
+                        << expected.text[i].toStdString() << "; ";
+            if (!std::isfinite(fresh.BuildingLoad) || fresh.BuildingLoad <= 0)
+                out << "valid results with a load of " << fresh.BuildingLoad << "; ";
+        }
+        return out.str();
+    }
+};
+
+TEST_F(MonkeyTest, RandomKeysAndClicksKeepRecordPanelsAndPrintingInStep)
+{
+    const quint32 seed = seedFromEnvironment();
+    const int steps = stepsFromEnvironment();
+    random.seed(seed);
+    // Before the first step, so a crash can be replayed too.
+    std::printf("monkey: ORVENNA_MONKEY_SEED=%u, %d steps\n", seed, steps);
+    std::fflush(stdout);
+    dialogs.random = &random;
+    start();
+    ASSERT_EQ(brokenInvariant(), "");
+
+    int validSteps = 0;
+    for (int i = 1; i <= steps; ++i) {
+        step();
+        const std::string broken = brokenInvariant();
+        if (!broken.empty())
+            FAIL() << "ORVENNA_MONKEY_SEED=" << seed << " step " << i << ": " << broken;
+        validSteps += window().flags().ResultsValid;
+    }
+    std::printf("monkey: results valid after %d of %d steps, %zu messages\n", validSteps, steps,
+                dialogs.shown.size());
+    // A run that never reached a calculated building would prove little.
+    if (steps >= 5000) {
+        EXPECT_GT(validSteps, 0);
+    }
+}
+
+} // namespace
