@@ -140,6 +140,25 @@ void applyFactoryDefaults(SettingsRecord& r, const QString& programDir)
     r.BuildingsFolder = factoryBuildingsFolder(programDir);
 }
 
+void applyPresetFactoryValues(SettingsRecord& r, int slot)
+{
+    if (slot < 1 || slot > 6)
+        return;
+    const int i = slot - 1;
+    const PresetDefaults& p = kPresetDefaults[i];
+    r.PresetKOuterWall[i] = p.kOuterWall;
+    r.PresetKWindow[i] = p.kWindow;
+    r.PresetKRoof[i] = p.kRoof;
+    r.PresetRFloor[i] = p.rFloor;
+    r.PresetRGroundWall[i] = p.rGroundWall;
+    r.PresetName[i] = QString::fromUtf8(p.name);
+    r.PresetTextOuterWall[i] = QString::fromUtf8(p.textOuterWall);
+    r.PresetTextWindow[i] = QString::fromUtf8(p.textWindow);
+    r.PresetTextRoof[i] = QString::fromUtf8(p.textRoof);
+    r.PresetTextFloor[i] = QString::fromUtf8(p.textFloor);
+    r.PresetTextGroundWall[i] = QString::fromUtf8(p.textGroundWall);
+}
+
 SettingsRecord shippedDefaultSettings(const QString& programDir)
 {
     SettingsRecord r;
@@ -152,20 +171,8 @@ SettingsRecord shippedDefaultSettings(const QString& programDir)
     r.DefaultMinAirChange = 0.5f;
     r.DefaultUsableAreaShare = 85;
     r.DefaultTallBuildingShare = true;
-    for (int i = 0; i < 6; ++i) {
-        const PresetDefaults& p = kPresetDefaults[i];
-        r.PresetKOuterWall[i] = p.kOuterWall;
-        r.PresetKWindow[i] = p.kWindow;
-        r.PresetKRoof[i] = p.kRoof;
-        r.PresetRFloor[i] = p.rFloor;
-        r.PresetRGroundWall[i] = p.rGroundWall;
-        r.PresetName[i] = QString::fromUtf8(p.name);
-        r.PresetTextOuterWall[i] = QString::fromUtf8(p.textOuterWall);
-        r.PresetTextWindow[i] = QString::fromUtf8(p.textWindow);
-        r.PresetTextRoof[i] = QString::fromUtf8(p.textRoof);
-        r.PresetTextFloor[i] = QString::fromUtf8(p.textFloor);
-        r.PresetTextGroundWall[i] = QString::fromUtf8(p.textGroundWall);
-    }
+    for (int slot = 1; slot <= 6; ++slot)
+        applyPresetFactoryValues(r, slot);
     r.PresetName[6] = QStringLiteral("Eigene selbstdefinierte k-Werte");
     for (auto& entry : r.RecentFiles)
         entry = QStringLiteral("LEER");

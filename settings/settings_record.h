@@ -83,6 +83,10 @@ std::optional<SettingsRecord> decodeSettings(const QByteArray& bytes);
 // password, editor and recent files keep what the record held. `programDir` ends with a separator.
 void applyFactoryDefaults(SettingsRecord& record, const QString& programDir);
 
+// The factory numbers, name and texts of preset slot 1..6 (layer tables untouched); other slots are left
+// alone.
+void applyPresetFactoryValues(SettingsRecord& record, int slot);
+
 // The values a fresh install ships with: factory defaults plus the standard building values and the
 // preset slots, as the settings window's standard-value buttons would set them.
 SettingsRecord shippedDefaultSettings(const QString& programDir);
