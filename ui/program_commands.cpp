@@ -8,6 +8,7 @@
 #include "ui/info/info_commands.h"
 #include "ui/main_window.h"
 #include "ui/report_printer.h"
+#include "ui/results/single_results_commands.h"
 #include "ui/tools/geometry_tool_commands.h"
 #include "ui/welcome_window.h"
 
@@ -26,6 +27,7 @@ ProgramCommands::ProgramCommands(Session& session, Dialogs& dialogs, MainWindow&
     m_window.setStartAction([this] { startAction(); });
     m_window.setPrintAvailable(true);
     new GeometryToolCommands(session, dialogs, window, this);
+    new SingleResultsCommands(session, window, this);
     connectCommands();
     m_files.DateiEintragHinzufuegen();
 
