@@ -29,6 +29,16 @@ SingleResultsCommands::~SingleResultsCommands()
     m_main.command("AEinzelergebnisse")->setEnabled(false);
 }
 
+bool SingleResultsCommands::SingleResultsShown() const
+{
+    return !m_window.isNull();
+}
+
+SingleResultsWindow* SingleResultsCommands::window() const
+{
+    return m_window;
+}
+
 void SingleResultsCommands::AEinzelergebnisseExecute()
 {
     if (m_window) {

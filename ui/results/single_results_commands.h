@@ -21,9 +21,9 @@ class SingleResultsCommands final : public QObject
     ~SingleResultsCommands() override;
 
     void AEinzelergebnisseExecute();
-    bool SingleResultsShown() const { return m_window != nullptr; }
+    bool SingleResultsShown() const;
     // Null while the window does not exist.
-    SingleResultsWindow* window() const { return m_window; }
+    SingleResultsWindow* window() const;
 
   private:
     Session& m_session;

@@ -175,6 +175,19 @@ void SingleResultsWindow::closeEvent(QCloseEvent* event)
         emit closedForGood();
 }
 
+bool SingleResultsWindow::event(QEvent* event)
+{
+    // Esc belongs to this window: the main window's program-wide Esc (ending the program) must not see it.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void SingleResultsWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {

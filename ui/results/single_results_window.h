@@ -39,6 +39,7 @@ class SingleResultsWindow final : public QWidget
     void closedForGood();
 
   protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -35,7 +35,7 @@ TEST_F(SingleResultsTest, OpenedBeforeAnyCalculationItIsEmptyAndFollowsTheNextOn
 
     typeExample1();
     EXPECT_FALSE(w->isEmptied());
-    EXPECT_EQ(w->valueText(7), "5.118 W");
+    EXPECT_EQ(w->valueText(7), "5.119 W");
     EXPECT_EQ(w->shareText(7), "100 %");
     EXPECT_EQ(w->roofCaption(), "Decke:");
 
