@@ -95,6 +95,7 @@ SingleResultsWindow::SingleResultsWindow(Session& session, MainWindow& window)
     layout->addWidget(ground);
     layout->addWidget(air);
     layout->addLayout(totals);
+    layout->addStretch(1); // the extra height of the placement stays below the rows
     layout->addWidget(m_close, 0, Qt::AlignRight);
 }
 
