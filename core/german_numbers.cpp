@@ -104,6 +104,11 @@ std::optional<float> parseDecimal(const QString& text, bool allowSign)
     return negative ? -value : value;
 }
 
+QString extraCommaMessage()
+{
+    return QStringLiteral("In einem Eingabefeld wurde ein Komma zuviel eingegeben!\rBitte überprüfen.");
+}
+
 std::optional<std::int32_t> parseInteger(const QString& text, bool allowSign)
 {
     qsizetype i = 0;

@@ -19,6 +19,9 @@ QString formatNumber(std::string_view pattern, double value);
 // `allowSign` admits a leading "-" (settings fields); the building's inputs cannot hold one.
 // Values that do not fit a Single are refused.
 std::optional<float> parseDecimal(const QString& text, bool allowSign = false);
+// The refusal of a settings field whose decimal text will not read (typically a second comma).
+QString extraCommaMessage();
+
 std::optional<std::int32_t> parseInteger(const QString& text, bool allowSign = false);
 
 // The short date form "dd.mm.yy", whatever the system's locale.

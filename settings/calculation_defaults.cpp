@@ -42,8 +42,7 @@ std::optional<double> readNumber(const DefaultsTexts& texts, F f)
 
 float roundedToOneDecimal(float v)
 {
-    return static_cast<float>(
-        formatNumber("%-0.1f", v).replace(QLatin1Char(','), QLatin1Char('.')).toDouble());
+    return parseDecimal(formatNumber("%-0.1f", v), true).value_or(v);
 }
 
 } // namespace
@@ -177,9 +176,7 @@ std::optional<DefaultsProblem> storeDefaults(const DefaultsTexts& texts, Setting
     for (F f : decimals) {
         const auto v = parseDecimal(texts[f], true);
         if (!v)
-            return DefaultsProblem{
-                f,
-                QStringLiteral("In einem Eingabefeld wurde ein Komma zuviel eingegeben!\rBitte überprüfen.")};
+            return DefaultsProblem{f, extraCommaMessage()};
         decimal[static_cast<int>(f)] = roundedToOneDecimal(*v);
     }
     static constexpr F integers[] = {

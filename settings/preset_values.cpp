@@ -59,10 +59,7 @@ std::vector<PresetProblem> takePresetInput(const PresetTexts& texts, SettingsRec
         if (const auto v = parseDecimal(texts.number[n]))
             *values[n] = *v;
         else if (problems.empty())
-            problems.push_back(
-                {static_cast<PresetNumber>(n),
-                 QStringLiteral("In einem Eingabefeld wurde ein Komma zuviel eingegeben!\rBitte "
-                                "überprüfen.")});
+            problems.push_back({static_cast<PresetNumber>(n), extraCommaMessage()});
     }
     if (presetNameEditable(slot))
         record.PresetName[i] = texts.name.left(kTextLength);
@@ -103,7 +100,7 @@ int previousPresetSlot(int slot)
 PresetTexts clearOwnPreset(SettingsRecord& record)
 {
     PresetTexts t;
-    t.name = QStringLiteral("Eigene selbstdefinierte k-Werte");
+    t.name = ownPresetName();
     record.PresetName[kPresetSlots - 1] = t.name;
     return t;
 }

@@ -140,6 +140,11 @@ void applyFactoryDefaults(SettingsRecord& r, const QString& programDir)
     r.BuildingsFolder = factoryBuildingsFolder(programDir);
 }
 
+QString ownPresetName()
+{
+    return QStringLiteral("Eigene selbstdefinierte k-Werte");
+}
+
 void applyPresetFactoryValues(SettingsRecord& r, int slot)
 {
     if (slot < 1 || slot > 6)
@@ -173,7 +178,7 @@ SettingsRecord shippedDefaultSettings(const QString& programDir)
     r.DefaultTallBuildingShare = true;
     for (int slot = 1; slot <= 6; ++slot)
         applyPresetFactoryValues(r, slot);
-    r.PresetName[6] = QStringLiteral("Eigene selbstdefinierte k-Werte");
+    r.PresetName[6] = ownPresetName();
     for (auto& entry : r.RecentFiles)
         entry = QStringLiteral("LEER");
     return r;

@@ -83,6 +83,9 @@ std::optional<SettingsRecord> decodeSettings(const QByteArray& bytes);
 // password, editor and recent files keep what the record held. `programDir` ends with a separator.
 void applyFactoryDefaults(SettingsRecord& record, const QString& programDir);
 
+// The name of preset slot 7 when the user has not named it.
+QString ownPresetName();
+
 // The factory numbers, name and texts of preset slot 1..6 (layer tables untouched); other slots are left
 // alone.
 void applyPresetFactoryValues(SettingsRecord& record, int slot);

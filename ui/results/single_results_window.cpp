@@ -44,10 +44,10 @@ SingleResultsWindow::SingleResultsWindow(Session& session, MainWindow& window)
 {
     setObjectName("SingleResultsWindow");
     setWindowTitle("Einzelergebnisse Transmissionsheizlast");
-    static const int shareNames[8] = {8, 9, 10, 11, 12, 13, 14, 17};
-    for (int i = 0; i < 9; ++i)
+    static const int shareNames[SingleResultTexts::kShares] = {8, 9, 10, 11, 12, 13, 14, 17};
+    for (int i = 0; i < SingleResultTexts::kValues; ++i)
         m_values[i] = valuePanel(QString("Panel%1").arg(i + 1));
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < SingleResultTexts::kShares; ++i)
         m_shares[i] = shareLabel(QString("Label%1").arg(shareNames[i]));
 
     auto row = [this](QGridLayout* grid, int line, QLabel* caption, int index) {
@@ -117,11 +117,11 @@ void SingleResultsWindow::WerteEintragen()
         EinzelergebnisseLoeschen();
         return;
     }
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < SingleResultTexts::kValues; ++i) {
         m_values[i]->setText(texts->values[i]);
         m_values[i]->setEnabled(true);
     }
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < SingleResultTexts::kShares; ++i) {
         m_shares[i]->setText(texts->shares[i]);
         m_shares[i]->setEnabled(true);
     }
@@ -142,12 +142,12 @@ void SingleResultsWindow::EinzelergebnisseLoeschen()
 
 QString SingleResultsWindow::valueText(int row) const
 {
-    return row >= 0 && row < 9 ? m_values[row]->text() : QString();
+    return row >= 0 && row < SingleResultTexts::kValues ? m_values[row]->text() : QString();
 }
 
 QString SingleResultsWindow::shareText(int row) const
 {
-    return row >= 0 && row < 8 ? m_shares[row]->text() : QString();
+    return row >= 0 && row < SingleResultTexts::kShares ? m_shares[row]->text() : QString();
 }
 
 QString SingleResultsWindow::roofCaption() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/single_results.h"
+
 #include <QWidget>
 
 #include <array>
@@ -48,8 +50,8 @@ class SingleResultsWindow final : public QWidget
 
     Session& m_session;
     MainWindow& m_window;
-    std::array<QLabel*, 9> m_values{};
-    std::array<QLabel*, 8> m_shares{};
+    std::array<QLabel*, SingleResultTexts::kValues> m_values{};
+    std::array<QLabel*, SingleResultTexts::kShares> m_shares{};
     QLabel* m_roofCaption = nullptr;
     QWidget* m_groundGroup = nullptr;
     QWidget* m_airGroup = nullptr;
