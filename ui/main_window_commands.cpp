@@ -36,7 +36,7 @@ const char* const kConnectedLater[] = {"ANeu",
                                        "ADach"};
 
 // Commands whose window comes with a later part of the program: they are listed but not yet available.
-const char* const kUnavailableCommands[] = {"AVorgaben", "Ak_Buttons", "AAllgemein", "ASensibleEin"};
+const char* const kUnavailableCommands[] = {"ASensibleEin"};
 
 } // namespace
 

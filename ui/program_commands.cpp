@@ -26,7 +26,7 @@ ProgramCommands::ProgramCommands(Session& session, Dialogs& dialogs, MainWindow&
     m_window.setSaveLastBuilding([this] { m_files.saveLastBuildingAfterChange(); });
     m_window.setStartAction([this] { startAction(); });
     m_window.setPrintAvailable(true);
-    new GeometryToolCommands(session, dialogs, window, this);
+    m_geometryTools = new GeometryToolCommands(session, dialogs, window, this);
     new SingleResultsCommands(session, window, this);
     connectCommands();
     m_files.DateiEintragHinzufuegen();
