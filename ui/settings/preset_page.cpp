@@ -164,6 +164,7 @@ PresetPage::PresetPage(Session& session, Dialogs& dialogs, int& activeSlot, QWid
         caption->setToolTip(QString::fromUtf8(row.hint));
         number->setToolTip(QString::fromUtf8(row.hint));
         caption->setBuddy(number);
+        caption->setMinimumWidth(130); // both groups line up
         const QString plain = caption->text().remove(QLatin1Char('&')).remove(QLatin1Char(':'));
         text->setAccessibleName(QStringLiteral("Aufbau ") + plain);
         QGridLayout* grid = ground ? rGrid : kGrid;
@@ -241,6 +242,11 @@ void PresetPage::SpeedButtonWechseln(bool moveFocus)
 {
     const int slot = m_activeSlot;
     m_slots->button(slot)->setChecked(true);
+    // The buttons carry pictures only: their names speak and show as hints.
+    for (int s = 1; s <= kPresetSlots; ++s) {
+        m_slots->button(s)->setAccessibleName(m_session.settings.PresetName[s - 1]);
+        m_slots->button(s)->setToolTip(m_session.settings.PresetName[s - 1]);
+    }
     const bool editable = presetNameEditable(slot);
     m_name->setVisible(editable);
     m_nameUnit->setVisible(editable);

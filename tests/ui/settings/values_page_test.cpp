@@ -5,6 +5,8 @@
 
 #include "core/results_display.h"
 
+#include <QAccessible>
+
 using namespace orv;
 using namespace orv::test;
 
@@ -209,6 +211,44 @@ TEST_F(SettingsWindowTest, DoubleClickOnTheTemperatureLineOpensTheValues)
     QTest::mouseDClick(control("TemperatureLine"), Qt::LeftButton);
     ASSERT_NE(settingsWindow(), nullptr);
     EXPECT_EQ(page(), settingsWindow()->valuesPage());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SettingsWindowTest, EveryFieldAndButtonHasANameAndAcceleratorsReachTheirFields)
+{
+    start();
+    SettingsWindow* w = open(Qt::Key_F10);
+    for (int page = 0; page < 3; ++page) {
+        w->tabs()->setCurrentIndex(page);
+        for (QLineEdit* edit : w->tabs()->currentWidget()->findChildren<QLineEdit*>()) {
+            if (!edit->isVisible())
+                continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(edit);
+            ASSERT_NE(face, nullptr);
+            EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << edit->objectName().toStdString();
+        }
+        for (QAbstractButton* button : w->findChildren<QAbstractButton*>()) {
+            if (!button->isVisible())
+                continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(button);
+            EXPECT_FALSE(face->text(QAccessible::Name).isEmpty()) << button->objectName().toStdString();
+        }
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(w->presetPage()->slotButton(1))->text(QAccessible::Name),
+              "sehr gute (Niedrigenergiehaus)");
+
+    w->tabs()->setCurrentIndex(0);
+    QTest::keyClick(w->focusWidget(), Qt::Key_M, Qt::AltModifier);
+    EXPECT_EQ(w->focusWidget(), values(DefaultsField::DefaultMinAirChange));
+    // The up and down keys step a whole number within its range.
+    retypeField(values(DefaultsField::DefaultRoomTemperature), "30");
+    QTest::keyClick(values(DefaultsField::DefaultRoomTemperature), Qt::Key_Up);
+    EXPECT_EQ(values(DefaultsField::DefaultRoomTemperature)->text(), "30");
+    QTest::keyClick(values(DefaultsField::DefaultRoomTemperature), Qt::Key_Down);
+    EXPECT_EQ(values(DefaultsField::DefaultRoomTemperature)->text(), "29");
 }
 
 } // namespace
