@@ -5,6 +5,9 @@
 
 #include "core/cp1252.h"
 #include "tools/material_catalog.h"
+#include "ui/program_commands.h"
+#include "ui/tools/geometry_tool_commands.h"
+#include "ui/tools/kr_conversion_window.h"
 #include "ui/tools/layer_calculator_window.h"
 #include "ui/tools/layer_tool_commands.h"
 
@@ -177,6 +180,28 @@ TEST_F(PresetPageTest, TheLayerCalculatorHandsItsValueAndSummaryIntoThePreset)
     QApplication::processEvents();
     EXPECT_TRUE(!app->layerTool().calculator() || !app->layerTool().calculator()->isVisible());
     EXPECT_FLOAT_EQ(session().settings.PresetKOuterWall[1], 2.42f);
+}
+
+TEST_F(PresetPageTest, KInAnRValueConvertsFromKIntoThatField)
+{
+    start();
+    open(Qt::Key_F10);
+    QTest::keyClick(preset(N::RGroundWall), Qt::Key_K);
+    KRConversionWindow* kr = app->commands().geometryTools().krConversionWindow();
+    ASSERT_NE(kr, nullptr);
+    EXPECT_EQ(kr->target(), KRTarget::PresetWall);
+    retypeField(kr->kEdit(), "0,5");
+    kr->handOverButton()->click();
+    EXPECT_EQ(preset(N::RGroundWall)->text(), "1,83");
+    EXPECT_EQ(edit(InputId::RGroundWall)->text(), "") << "the main window keeps its own";
+    pageKey(Qt::Key_PageDown);
+    EXPECT_FLOAT_EQ(session().settings.PresetRGroundWall[6], 1.83f);
+
+    // A conversion still open for a preset closes with the settings window.
+    QTest::keyClick(preset(N::RFloor), Qt::Key_K);
+    EXPECT_TRUE(kr->isVisible());
+    settingsWindow()->cancelButton()->click();
+    EXPECT_FALSE(kr->isVisible());
 }
 
 TEST_F(SettingsWindowTest, OptionsAskBeforeSwitchingOffAndKeepACustomFolder)
