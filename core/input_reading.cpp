@@ -49,6 +49,9 @@ float effectiveShare(const BuildingRecord& r)
 bool readInputs(const InputTexts& texts, BuildingRecord& r, CalculationResults& results)
 {
     using enum InputId;
+    // An unheated roof space or cellar has no such parts, even when a later text cannot be read.
+    normaliseRoofSpace(r);
+    normaliseCellar(r);
     if (!readReal(texts, Length, r.BuildingLength) || !readReal(texts, Width, r.BuildingWidth) ||
         !readReal(texts, HeatedHeight, r.HeatedHeight) || !readReal(texts, KOuterWall, r.KOuterWall) ||
         !readReal(texts, KWindow, r.KWindow) || !readReal(texts, RFloor, r.RFloor) ||

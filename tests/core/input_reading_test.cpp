@@ -108,4 +108,19 @@ TEST(InputReadingTest, StoreysSuggestedFromHeight)
         EXPECT_EQ(suggestedStoreys(height), storeys) << height;
 }
 
+TEST(InputReadingTest, AnUnreadableTextStillLeavesNoRoofOrGroundWallWhereThereIsNone)
+{
+    BuildingRecord r;
+    r.RoofArea = 160;
+    r.RoofVolume = 150;
+    r.GableArea = 40;
+    r.RGroundWall = 1.2f;
+    r.GroundWallHeight = 2.5f; // left from before both were switched to unheated
+    CalculationResults c;
+    EXPECT_FALSE(readInputs(texts({{InputId::Length, "1,,2"}}), r, c));
+    EXPECT_EQ(r.RoofArea, 0.0f);
+    EXPECT_EQ(r.GableArea, 0.0f);
+    EXPECT_EQ(r.GroundWallHeight, 0.0f);
+}
+
 } // namespace
