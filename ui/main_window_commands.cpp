@@ -20,23 +20,13 @@ namespace orv {
 namespace {
 
 // Commands carried out beyond the window (ProgramCommands and the tool commands): off until connected there.
-const char* const kConnectedLater[] = {"ANeu",
-                                       "AOeffnen",
-                                       "ASpeichern",
-                                       "ASpeichernUnter",
-                                       "ADrucken",
-                                       "APdfSpeichern",
-                                       "AGebaeudeinfo",
-                                       "StartInfo",
-                                       "AInfo",
-                                       "AUmgebungsinfo",
-                                       "Ak_Wert",
-                                       "AkRUmwandlung",
-                                       "AFensterflaeche",
-                                       "ADach"};
+const char* const kConnectedLater[] = {
+    "ANeu",          "AOeffnen",      "ASpeichern",      "ASpeichernUnter", "ADrucken",
+    "APdfSpeichern", "AGebaeudeinfo", "StartInfo",       "AInfo",           "AUmgebungsinfo",
+    "Ak_Wert",       "AkRUmwandlung", "AFensterflaeche", "ADach",           "ASensibleEin"};
 
 // Commands whose window comes with a later part of the program: they are listed but not yet available.
-const char* const kUnavailableCommands[] = {"AVorgaben", "Ak_Buttons", "AAllgemein", "ASensibleEin"};
+const char* const kUnavailableCommands[] = {"AVorgaben", "Ak_Buttons", "AAllgemein"};
 
 } // namespace
 
