@@ -61,8 +61,8 @@ SensitiveSettingsWindow::SensitiveSettingsWindow(Session& session, Dialogs& dial
         ->setValidator(
             new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit(F::LoadIncreasePercent)));
     edit(F::LoadIncreasePercent)->setMaxLength(9);
-    for (F f : {F::LoadIncreasePercent, F::WindowGrowVertical, F::WindowGrowHorizontal})
-        edit(f)->setMaximumWidth(60);
+    for (int i = 0; i < kSensitiveFieldCount; ++i)
+        m_edits[i]->setMaximumWidth(isIntegerField(F(i)) ? 60 : 80);
 
     auto row = [this](QGridLayout* grid, int line, const QString& caption, F field, const QString& unit) {
         auto* label = new QLabel(caption);
@@ -87,6 +87,7 @@ SensitiveSettingsWindow::SensitiveSettingsWindow(Session& session, Dialogs& dial
     row(grid, 2, "W&ärmeleitfähigkeit Erdreich [W/(mK)]", F::GroundConductivity, {});
     row(grid, 3, "&innerer Wärmeübergangswiderstand Ri ", F::InnerSurfaceResistance, {});
     row(grid, 4, "ä&ußerer Wärmeübergangswiderstand Ra", F::OuterSurfaceResistance, {});
+    grid->setColumnStretch(2, 1);
 
     m_startMaximized = checkBox("CheckBox2", "Hauptfenster zu Beginn &maximiert öffnen");
     m_mainOnly = checkBox("CheckBox3", "&nur Hauptfenster vergrößern");
