@@ -3,6 +3,7 @@
 #include "settings/settings_file.h"
 #include "ui/main_window.h"
 #include "ui/program_commands.h"
+#include "ui/settings/settings_commands.h"
 #include "ui/tools/layer_tool_commands.h"
 
 namespace orv {
@@ -21,6 +22,8 @@ void Application::start(const QStringList& arguments)
     m_mainWindow = std::make_unique<MainWindow>(m_session, m_dialogs);
     m_commands = std::make_unique<ProgramCommands>(m_session, m_dialogs, *m_mainWindow, arguments);
     m_layerTool = std::make_unique<LayerToolCommands>(m_session, m_dialogs, *m_mainWindow);
+    m_settings = std::make_unique<SettingsCommands>(m_session, m_dialogs, *m_mainWindow, *m_layerTool,
+                                                    m_commands->geometryTools());
 }
 
 } // namespace orv

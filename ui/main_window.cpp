@@ -153,6 +153,7 @@ void MainWindow::registerAuxiliaryWindow(QWidget* window)
 
 void MainWindow::AlleFensterSchliessen()
 {
+    emit allWindowsClosing();
     for (const QPointer<QWidget>& window : m_auxiliaryWindows)
         if (window && window->isVisible())
             window->close();

@@ -130,6 +130,8 @@ class MainWindow final : public QMainWindow, public BuildingView
     // Auxiliary windows, closed together by "alle Fenster schließen" in the order registered.
     void registerAuxiliaryWindow(QWidget* window);
     void AlleFensterSchliessen();
+    // The AutoBerechnen switch set as the user would set it (the settings window's cancel).
+    void setAutoCalculation(bool on);
 
     // After the settings changed: preset captions, hint switch, increase notice.
     void kWertBezeichnungVeraendern();
@@ -154,6 +156,8 @@ class MainWindow final : public QMainWindow, public BuildingView
     void buildingShown();
     // The window became the active one (the welcome window closes then).
     void activated();
+    // "alle Fenster schließen": windows that only hide on close end here.
+    void allWindowsClosing();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -25,9 +25,6 @@ const char* const kConnectedLater[] = {
     "APdfSpeichern", "AGebaeudeinfo", "StartInfo",       "AInfo",           "AUmgebungsinfo",
     "Ak_Wert",       "AkRUmwandlung", "AFensterflaeche", "ADach",           "ASensibleEin"};
 
-// Commands whose window comes with a later part of the program: they are listed but not yet available.
-const char* const kUnavailableCommands[] = {"AVorgaben", "Ak_Buttons", "AAllgemein"};
-
 } // namespace
 
 QAction* MainWindow::addCommand(const QString& name, const QString& caption, const QKeySequence& shortcut,
@@ -125,8 +122,6 @@ void MainWindow::buildCommands()
     icon("ADach", IconKind::Calculator);
 
     for (const char* name : kConnectedLater)
-        command(QString::fromLatin1(name))->setEnabled(false);
-    for (const char* name : kUnavailableCommands)
         command(QString::fromLatin1(name))->setEnabled(false);
     command("Ak_Einfg_alter")->setEnabled(false);
 

@@ -248,6 +248,12 @@ void MainWindow::CheckBox1Click()
     AutomatischesBerechnenJA();
 }
 
+void MainWindow::setAutoCalculation(bool on)
+{
+    m_flags.AutoCalcActive = on;
+    AutomatischesBerechnenJA();
+}
+
 void MainWindow::AutomatischesBerechnenJA()
 {
     const bool on = m_flags.AutoCalcActive;

@@ -27,7 +27,7 @@ ProgramCommands::ProgramCommands(Session& session, Dialogs& dialogs, MainWindow&
     m_window.setSaveLastBuilding([this] { m_files.saveLastBuildingAfterChange(); });
     m_window.setStartAction([this] { startAction(); });
     m_window.setPrintAvailable(true);
-    new GeometryToolCommands(session, dialogs, window, this);
+    m_geometryTools = new GeometryToolCommands(session, dialogs, window, this);
     new SingleResultsCommands(session, window, this);
     new SensitiveSettingsCommands(session, dialogs, window, *m_infoCommands, this);
     connectCommands();

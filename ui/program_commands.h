@@ -12,6 +12,7 @@ namespace orv {
 
 class AnalysisCommands;
 class BuildingInfoDialog;
+class GeometryToolCommands;
 class Dialogs;
 class InfoCommands;
 class MainWindow;
@@ -37,6 +38,7 @@ class ProgramCommands final : public QObject
     AnalysisCommands& analysis() { return *m_analysis; }
     BuildingInfoDialog* buildingInfoDialog() const;
     InfoCommands& info() { return *m_infoCommands; }
+    GeometryToolCommands& geometryTools() { return *m_geometryTools; }
 
     void showWelcomeWindow();
     void showBuildingInfo();
@@ -54,6 +56,7 @@ class ProgramCommands final : public QObject
     QPointer<WelcomeWindow> m_welcome;
     QPointer<BuildingInfoDialog> m_info;
     InfoCommands* m_infoCommands; // environment, program information, state display; a child
+    GeometryToolCommands* m_geometryTools = nullptr; // a child
     std::unique_ptr<AnalysisCommands> m_analysis;
 };
 

@@ -3,8 +3,10 @@
 #include "core/dialogs.h"
 #include "core/program_info.h"
 #include "core/session.h"
+#include "settings/calculation_defaults.h"
 #include "settings/settings_file.h"
 #include "ui/main_window.h"
+#include "ui/settings/filtered_edit.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -52,15 +54,21 @@ SensitiveSettingsWindow::SensitiveSettingsWindow(Session& session, Dialogs& dial
     static const char* const editNames[kSensitiveFieldCount] = {"Edit4", "Edit6", "Edit5", "Edit1",
                                                                 "Edit2", "Edit3", "Edit7", "Edit8"};
     for (int i = 0; i < kSensitiveFieldCount; ++i) {
-        auto* edit = new QLineEdit;
+        QLineEdit* edit = nullptr;
+        if (F(i) == F::LoadIncreasePercent) {
+            // Whole percentages only: typed characters go through the settings' digit filter, and the
+            // validator refuses pasted text that is not all digits.
+            auto* filtered = new FilteredEdit;
+            filtered->setFilter([](QChar c) { return filterTypedCharacter(DefaultsKeyFilter::Digits, c); });
+            filtered->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), filtered));
+            filtered->setMaxLength(9);
+            edit = filtered;
+        } else {
+            edit = new QLineEdit;
+        }
         edit->setObjectName(editNames[i]);
         m_edits[i] = edit;
     }
-    // Whole positive percentages only; typing and pasting anything else is refused.
-    edit(F::LoadIncreasePercent)
-        ->setValidator(
-            new QRegularExpressionValidator(QRegularExpression("[0-9]*"), edit(F::LoadIncreasePercent)));
-    edit(F::LoadIncreasePercent)->setMaxLength(9);
     for (int i = 0; i < kSensitiveFieldCount; ++i)
         m_edits[i]->setMaximumWidth(isIntegerField(F(i)) ? 60 : 80);
 

@@ -116,6 +116,12 @@ void GeometryToolCommands::setPresetFields(QLineEdit* floor, QLineEdit* groundWa
         m_kr->setPresetFields(floor, groundWall);
 }
 
+void GeometryToolCommands::closePresetConversion()
+{
+    if (m_kr && m_kr->isVisible() && krHandOver(m_kr->target()).toPresets)
+        m_kr->done(QDialog::Rejected);
+}
+
 void GeometryToolCommands::refill()
 {
     // A building without length or width leaves the roof calculator nothing to span.

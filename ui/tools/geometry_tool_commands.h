@@ -35,6 +35,8 @@ class GeometryToolCommands final : public QObject
     // exists: the destination of the preset targets (opened with openKRConversion(KRTarget::PresetFloor or
     // PresetWall)) and of the conversion's "both" hand-over while that window is open in its normal state.
     void setPresetFields(QLineEdit* floor, QLineEdit* groundWall);
+    // The settings window closed for good: a conversion working for a preset closes too.
+    void closePresetConversion();
 
     // Null until first opened.
     RoofWindow* roofWindow() const;

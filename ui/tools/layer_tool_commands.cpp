@@ -58,6 +58,14 @@ void LayerToolCommands::presetFieldsClosed()
         m_calculator->dropHandOver();
 }
 
+void LayerToolCommands::closeForPreset()
+{
+    if (m_calculator && !m_calculator->target().isBuilding()) {
+        m_calculator->dropHandOver();
+        m_calculator->done(QDialog::Rejected);
+    }
+}
+
 void LayerToolCommands::open(LayerTarget target, int kind, std::function<void(const LayerHandOver&)> sink)
 {
     const bool created = !m_calculator;

@@ -35,6 +35,8 @@ class LayerToolCommands final : public QObject
     // The preset's fields are gone: a calculator working for a preset keeps its layers but hands nothing
     // over.
     void presetFieldsClosed();
+    // The preset's window closed for good: a calculator working for a preset closes too.
+    void closeForPreset();
 
     // Null while the calculator is closed.
     LayerCalculatorWindow* calculator() const;
