@@ -109,6 +109,16 @@ QString extraCommaMessage()
     return QStringLiteral("In einem Eingabefeld wurde ein Komma zuviel eingegeben!\rBitte überprüfen.");
 }
 
+QString integerConversionMessage(const QString& text)
+{
+    return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text);
+}
+
+QString decimalConversionMessage(const QString& text)
+{
+    return QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text);
+}
+
 std::optional<std::int32_t> parseInteger(const QString& text, bool allowSign)
 {
     qsizetype i = 0;

@@ -24,6 +24,10 @@ QString extraCommaMessage();
 
 std::optional<std::int32_t> parseInteger(const QString& text, bool allowSign = false);
 
+// The refusals of a settings field whose text is no integer or no decimal number, naming the text.
+QString integerConversionMessage(const QString& text);
+QString decimalConversionMessage(const QString& text);
+
 // The short date form "dd.mm.yy", whatever the system's locale.
 QString shortDate(const QDate& date);
 QString shortDateToday();

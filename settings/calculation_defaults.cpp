@@ -18,16 +18,6 @@ bool isDecimal(F f)
            f == F::VentilationShare;
 }
 
-QString integerConversionMessage(const QString& text)
-{
-    return QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text);
-}
-
-QString decimalConversionMessage(const QString& text)
-{
-    return QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text);
-}
-
 std::optional<double> readNumber(const DefaultsTexts& texts, F f)
 {
     if (isDecimal(f)) {

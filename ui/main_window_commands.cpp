@@ -20,23 +20,10 @@ namespace orv {
 namespace {
 
 // Commands carried out beyond the window (ProgramCommands and the tool commands): off until connected there.
-const char* const kConnectedLater[] = {"ANeu",
-                                       "AOeffnen",
-                                       "ASpeichern",
-                                       "ASpeichernUnter",
-                                       "ADrucken",
-                                       "APdfSpeichern",
-                                       "AGebaeudeinfo",
-                                       "StartInfo",
-                                       "AInfo",
-                                       "AUmgebungsinfo",
-                                       "Ak_Wert",
-                                       "AkRUmwandlung",
-                                       "AFensterflaeche",
-                                       "ADach"};
-
-// Commands whose window comes with a later part of the program: they are listed but not yet available.
-const char* const kUnavailableCommands[] = {"ASensibleEin"};
+const char* const kConnectedLater[] = {
+    "ANeu",          "AOeffnen",      "ASpeichern",      "ASpeichernUnter", "ADrucken",
+    "APdfSpeichern", "AGebaeudeinfo", "StartInfo",       "AInfo",           "AUmgebungsinfo",
+    "Ak_Wert",       "AkRUmwandlung", "AFensterflaeche", "ADach",           "ASensibleEin"};
 
 } // namespace
 
@@ -135,8 +122,6 @@ void MainWindow::buildCommands()
     icon("ADach", IconKind::Calculator);
 
     for (const char* name : kConnectedLater)
-        command(QString::fromLatin1(name))->setEnabled(false);
-    for (const char* name : kUnavailableCommands)
         command(QString::fromLatin1(name))->setEnabled(false);
     command("Ak_Einfg_alter")->setEnabled(false);
 

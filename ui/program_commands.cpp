@@ -9,6 +9,7 @@
 #include "ui/main_window.h"
 #include "ui/report_printer.h"
 #include "ui/results/single_results_commands.h"
+#include "ui/settings/sensitive_settings_commands.h"
 #include "ui/tools/geometry_tool_commands.h"
 #include "ui/welcome_window.h"
 
@@ -28,6 +29,7 @@ ProgramCommands::ProgramCommands(Session& session, Dialogs& dialogs, MainWindow&
     m_window.setPrintAvailable(true);
     m_geometryTools = new GeometryToolCommands(session, dialogs, window, this);
     new SingleResultsCommands(session, window, this);
+    new SensitiveSettingsCommands(session, dialogs, window, *m_infoCommands, this);
     connectCommands();
     m_files.DateiEintragHinzufuegen();
 

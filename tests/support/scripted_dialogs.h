@@ -24,6 +24,7 @@ class ScriptedDialogs : public Dialogs
     std::vector<Message> shown;
     std::vector<FileDialogRequest> fileRequests;
     QStringList inputPrompts;
+    QStringList inputDefaults; // the text each input box was pre-filled with
 
     MessageAnswer show(const Message& message) override
     {
@@ -33,9 +34,11 @@ class ScriptedDialogs : public Dialogs
         return next(answers, "message");
     }
 
-    std::optional<QString> inputBox(const QString& caption, const QString&, const QString&) override
+    std::optional<QString> inputBox(const QString& caption, const QString&,
+                                    const QString& defaultText) override
     {
         inputPrompts << caption;
+        inputDefaults << defaultText;
         return next(inputs, "input box");
     }
 
