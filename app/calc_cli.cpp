@@ -1,6 +1,7 @@
 #include "app/calc_cli.h"
 
 #include "app/calc_cli_analysis.h"
+#include "app/native_file_name.h"
 #include "print/analysis_report.h"
 
 #include "core/automatic_calculation.h"
@@ -175,15 +176,15 @@ std::string textSummary(const FileResult& f)
 
 } // namespace
 
-int runCalcCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
+int runCalcCli(const QList<QByteArray>& arguments, std::FILE* out, std::FILE* err)
 {
-    QString settingsPath;
+    QByteArray settingsPath;
     bool text = false;
     bool analysis = false;
     std::optional<HeatPumpPoints> heatPump;
-    QStringList files;
+    QList<QByteArray> files;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
+        const QString a = QFile::decodeName(arguments[i]);
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             std::fputs(kUsage, out);
             return 0;
@@ -199,7 +200,8 @@ int runCalcCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
         } else if (a == QLatin1String("--analysis")) {
             analysis = true;
         } else if (a == QLatin1String("--heat-pump")) {
-            if (++i == arguments.size() || !(heatPump = parseHeatPumpOption(arguments[i]))) {
+            if (++i == arguments.size() ||
+                !(heatPump = parseHeatPumpOption(QFile::decodeName(arguments[i])))) {
                 std::fputs("orvenna-calc: --heat-pump braucht zwei Punkte T1:P1,T2:P2 mit verschiedenen "
                            "Temperaturen (°C) und Heizleistungen (kW)\n",
                            err);
@@ -211,7 +213,7 @@ int runCalcCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
             std::fputs(kUsage, err);
             return 2;
         } else {
-            files << a;
+            files << arguments[i];
         }
     }
     if (analysis && text) {
@@ -228,20 +230,27 @@ int runCalcCli(const QStringList& arguments, std::FILE* out, std::FILE* err)
     if (settingsPath.isEmpty()) {
         applyFactoryDefaults(settings, QString());
     } else {
-        auto read = readSettingsFile(settingsPath);
+        QFile file;
+        std::optional<SettingsRecord> read;
+        if (openByNativeName(file, settingsPath))
+            read = decodeSettings(file.read(SettingsRecord::Size));
         if (!read) {
             std::fprintf(err, "orvenna-calc: Einstellungsdatei %s kann nicht gelesen werden\n",
-                         settingsPath.toLocal8Bit().constData());
+                         QFile::decodeName(settingsPath).toLocal8Bit().constData());
             return 1;
         }
         settings = std::move(*read);
     }
 
     int exitCode = 0;
-    for (const QString& path : files) {
+    for (const QByteArray& path : files) {
         FileResult f;
-        f.path = path;
-        if (auto record = readBuildingFile(path)) {
+        f.path = QFile::decodeName(path); // bytes that are no valid text show as U+FFFD
+        QFile file;
+        std::optional<BuildingRecord> record;
+        if (openByNativeName(file, path))
+            record = decodeBuilding(file.read(BuildingRecord::Size));
+        if (record) {
             f.readable = true;
             f.record = std::move(*record);
             f.outcome = calculateStoredBuilding(f.record, settings, f.results);

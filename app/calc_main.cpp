@@ -6,10 +6,13 @@
 
 int main(int argc, char** argv)
 {
+    QList<QByteArray> native;
     QStringList arguments;
-    for (int i = 1; i < argc; ++i)
+    for (int i = 1; i < argc; ++i) {
+        native << QByteArray(argv[i]);
         arguments << QFile::decodeName(argv[i]);
+    }
     if (arguments.contains(QLatin1String("--report")))
         return orv::runReportCli(argc, argv, arguments, stdout, stderr);
-    return orv::runCalcCli(arguments, stdout, stderr);
+    return orv::runCalcCli(native, stdout, stderr);
 }

@@ -28,6 +28,11 @@ install(DIRECTORY ${ORVENNA_DATA_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR}/orve
 install(FILES data/orvenna.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/orvenna-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES data/orvenna.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# Fixed sizes beside the SVG for panels and menus that draw no SVG (made once with rsvg-convert).
+foreach(size 16 32 48 64 128 256)
+  install(FILES data/icons/orvenna-${size}.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME orvenna.png)
+endforeach()
 
 # Into a live system (not a staging DESTDIR) the desktop's caches are refreshed where the tools exist.
 foreach(tool_and_dir "update-mime-database|mime" "update-desktop-database|applications")

@@ -26,6 +26,12 @@ if [ "${ORVENNA_SKIP_PACKAGE:-0}" != 1 ]; then
   (cd build && cpack -G DEB >/dev/null)
   deb=$(ls build/orvenna_*.deb)
   apt-get install -y -qq "./$deb"
+  # Hints leave the exit code at 0: any remark counts.
+  remarks=$(desktop-file-validate /usr/share/applications/orvenna.desktop 2>&1) || true
+  [ -z "$remarks" ] || { echo "$remarks"; exit 1; }
+  for size in 16 32 48 64 128 256; do
+    [ -s "/usr/share/icons/hicolor/${size}x${size}/apps/orvenna.png" ] || { echo "no ${size}px icon installed"; exit 1; }
+  done
   pkgtmp=$(mktemp -d)
   /usr/bin/orvenna-calc --help >/dev/null
   /usr/bin/orvenna-calc /usr/share/orvenna/examples/Beispiel1.orv | tee "$pkgtmp/calc.txt"

@@ -167,27 +167,34 @@ TEST_F(CalcCliTest, DamagedFilesHaveNoResults)
     }
 }
 
-// Disabled: Qt decodes the invalid byte to U+FFFD, so the file is not found; the name has to be
-// opened from the raw argument bytes.
-TEST_F(CalcCliTest, DISABLED_FileNameThatIsNotUtf8IsRead)
+// Decoded, the invalid byte turns into U+FFFD and names another file: building and settings are
+// opened from the argument's bytes, and the JSON shows the name as valid text.
+TEST_F(CalcCliTest, FileNamesThatAreNotUtf8AreRead)
 {
-    const QByteArray name = QFile::encodeName(dir.path()) + "/Haus\xe4.orv";
-    {
-        std::FILE* f = std::fopen(name.constData(), "wb");
+    const auto writeRaw = [this](const char* name, const QByteArray& bytes) {
+        std::FILE* f = std::fopen((QFile::encodeName(dir.path()) + name).constData(), "wb");
         ASSERT_NE(f, nullptr);
-        const QByteArray bytes = encodeBuilding(test::workedExample1());
         std::fwrite(bytes.constData(), 1, bytes.size(), f);
         std::fclose(f);
-    }
-    // The name reaches the program as the raw bytes, as a shell would pass it.
+    };
+    writeRaw("/Haus\xe4.orv", encodeBuilding(test::workedExample1()));
+    SettingsRecord s = test::standardSettings();
+    s.LoadIncreasePercent = 10;
+    writeRaw("/Satz\xe4.kvz", encodeSettings(s));
+    // The names reach the program as the raw bytes, as a shell would pass them.
     QProcess p;
     p.start(QStringLiteral("/bin/sh"),
-            {QStringLiteral("-c"), QStringLiteral("\"$0\" \"$1\"\"/Haus$(printf '\\344').orv\""),
+            {QStringLiteral("-c"),
+             QStringLiteral(
+                 "\"$0\" --settings \"$1/Satz$(printf '\\344').kvz\" \"$1/Haus$(printf '\\344').orv\""),
              QStringLiteral(ORVENNA_CALC), dir.path()});
     ASSERT_TRUE(p.waitForFinished(30000));
     const QByteArray out = p.readAllStandardOutput();
     EXPECT_EQ(p.exitCode(), 0) << out.toStdString();
-    EXPECT_TRUE(out.contains("\"status\":\"ok\"")) << out.toStdString();
+    const QJsonObject line = QJsonDocument::fromJson(out).object();
+    EXPECT_EQ(line[QStringLiteral("status")].toString(), QStringLiteral("ok")) << out.toStdString();
+    EXPECT_EQ(line[QStringLiteral("file")].toString(), dir.path() + QStringLiteral("/Haus\uFFFD.orv"));
+    EXPECT_NEAR(line[QStringLiteral("BuildingLoad")].toDouble(), 5.9620 * 1.1, 1e-4);
 }
 
 TEST_F(CalcCliTest, SettingsFileGivesTheConstants)
