@@ -1,8 +1,8 @@
 // Random keys and clicks into the real main window, seeded and replayable: after every step the record,
 // the result panels and the print commands must agree with each other.
 //
-// ORVENNA_MONKEY_STEPS sets the number of steps (default 20000, fewer in the sanitized build),
-// ORVENNA_MONKEY_SEED the seed (default random; a failure prints the seed and step to replay it).
+// ORVENNA_MONKEY_STEPS sets the number of steps (default 20000), ORVENNA_MONKEY_SEED the seed (default
+// random; the suite fixes one). A failure prints the seed, the step, the last steps and the inputs.
 
 #include "main_window_fixture.h"
 
@@ -378,9 +378,9 @@ TEST_F(MonkeyTest, RandomKeysAndClicksKeepRecordPanelsAndPrintingInStep)
     }
     std::printf("monkey: results valid after %d of %d steps, %zu messages\n", validSteps, steps,
                 dialogs.shown.size());
-    // A run that never reached a calculated building would prove little.
+    // A run that seldom reached a calculated building would prove little.
     if (steps >= 5000) {
-        EXPECT_GT(validSteps, 0);
+        EXPECT_GT(validSteps, steps / 100);
     }
 }
 
