@@ -73,6 +73,28 @@ TEST_F(PresetPageTest, PageKeysWalkTheButtonRowAndTakeEachSlotIn)
     EXPECT_EQ(storedSettings().PresetName[0], "Altbau");
 }
 
+TEST_F(PresetPageTest, TheOwnSlotAsSavedIsWhatTheEButtonInserts)
+{
+    start();
+    open(Qt::Key_F10);
+    ASSERT_EQ(slot(), 7);
+    const std::pair<N, const char*> typed[] = {{N::KOuterWall, "0,3"},
+                                               {N::KWindow, "1.1"},
+                                               {N::KRoof, "0,2"},
+                                               {N::RFloor, "1,5"},
+                                               {N::RGroundWall, "2"}};
+    for (const auto& [number, text] : typed)
+        retypeField(preset(number), QString::fromLatin1(text));
+    clickSave();
+    ASSERT_EQ(settingsWindow(), nullptr);
+    command("Ak_Einfg_eigener")->trigger();
+    EXPECT_EQ(edit(InputId::KOuterWall)->text(), "0,30");
+    EXPECT_EQ(edit(InputId::KWindow)->text(), "1,10");
+    EXPECT_EQ(edit(InputId::KRoof)->text(), "0,20");
+    EXPECT_EQ(edit(InputId::RFloor)->text(), "1,50");
+    EXPECT_FLOAT_EQ(storedSettings().PresetRGroundWall[6], 2.0f);
+}
+
 TEST_F(PresetPageTest, ImplausibleAndUnreadableValuesKeepThePageAndTheSlot)
 {
     start();
