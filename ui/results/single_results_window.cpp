@@ -2,13 +2,13 @@
 
 #include "core/session.h"
 #include "core/single_results.h"
+#include "ui/escape_key.h"
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -43,6 +43,7 @@ SingleResultsWindow::SingleResultsWindow(Session& session, MainWindow& window)
     : QWidget(&window, Qt::Window), m_session(session), m_window(window)
 {
     setObjectName("SingleResultsWindow");
+    handleEscapeIn(*this, [this] { closeForGood(); });
     setWindowTitle("Einzelergebnisse Transmissionsheizlast");
     static const int shareNames[SingleResultTexts::kShares] = {8, 9, 10, 11, 12, 13, 14, 17};
     for (int i = 0; i < SingleResultTexts::kValues; ++i)
@@ -174,28 +175,6 @@ void SingleResultsWindow::closeEvent(QCloseEvent* event)
     event->accept();
     if (m_closing)
         emit closedForGood();
-}
-
-bool SingleResultsWindow::event(QEvent* event)
-{
-    // Esc belongs to this window: the main window's program-wide Esc (ending the program) must not see it.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
-            event->accept();
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
-
-void SingleResultsWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        closeForGood();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace orv

@@ -41,9 +41,7 @@ class SingleResultsWindow final : public QWidget
     void closedForGood();
 
   protected:
-    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void closeForGood();

@@ -5,6 +5,7 @@
 #include "core/session.h"
 #include "settings/calculation_defaults.h"
 #include "settings/settings_file.h"
+#include "ui/escape_key.h"
 #include "ui/main_window.h"
 #include "ui/settings/filtered_edit.h"
 
@@ -12,7 +13,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +48,7 @@ SensitiveSettingsWindow::SensitiveSettingsWindow(Session& session, Dialogs& dial
     : QWidget(&window, Qt::Window), m_session(session), m_dialogs(dialogs), m_main(window)
 {
     setObjectName("SensitiveSettingsWindow");
+    handleEscapeIn(*this, [this] { close(); });
     setWindowTitle("Sensible Einstellungen");
     setAttribute(Qt::WA_DeleteOnClose);
 
@@ -204,28 +205,6 @@ void SensitiveSettingsWindow::confirmSwitchOff(QCheckBox* box, const char* capti
                         MessageButtons::YesNo, MessageAnswer::No});
     if (answer != MessageAnswer::Yes)
         box->setChecked(true);
-}
-
-bool SensitiveSettingsWindow::event(QEvent* event)
-{
-    // Esc cancels this window; the main window's program-wide Esc (ending the program) must not see it.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
-            event->accept();
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
-
-void SensitiveSettingsWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace orv

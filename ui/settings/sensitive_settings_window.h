@@ -42,10 +42,6 @@ class SensitiveSettingsWindow final : public QWidget
     // Stored and written; the window is closing. `growthChanged`: a window enlargement value changed.
     void saved(bool growthChanged);
 
-  protected:
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     void showTexts(const SensitiveTexts& texts);
     SensitiveTexts currentTexts() const;

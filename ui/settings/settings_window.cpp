@@ -4,6 +4,7 @@
 #include "core/results_display.h"
 #include "core/session.h"
 #include "settings/settings_file.h"
+#include "ui/escape_key.h"
 #include "ui/main_window.h"
 #include "ui/settings/defaults_page.h"
 #include "ui/settings/filtered_edit.h"
@@ -12,7 +13,6 @@
 #include "ui/tools/geometry_tool_support.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -46,6 +46,7 @@ SettingsWindow::SettingsWindow(Session& session, Dialogs& dialogs, MainWindow& w
       m_session(session), m_dialogs(dialogs), m_window(window)
 {
     setObjectName("SettingsWindow");
+    handleEscapeIn(*this, [this] { escape(); });
     setWindowTitle("Einstellungen von Orvenna");
     m_tabs = new QTabWidget;
     m_tabs->setObjectName("PageControl");
@@ -285,28 +286,6 @@ void SettingsWindow::finish()
     m_presets->stopAnimation();
     hide();
     emit finished();
-}
-
-bool SettingsWindow::event(QEvent* event)
-{
-    // Esc belongs to this window: the main window's program-wide Esc (ending the program) must not see it.
-    if (event->type() == QEvent::ShortcutOverride) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
-            event->accept();
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
-
-void SettingsWindow::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-        escape();
-        return;
-    }
-    QWidget::keyPressEvent(event);
 }
 
 } // namespace orv

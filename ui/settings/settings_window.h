@@ -62,10 +62,6 @@ class SettingsWindow final : public QWidget
     // Saved, cancelled, Esc or closed with all windows: the window is done and may go.
     void finished();
 
-  protected:
-    bool event(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     QWidget* buildButtons();
     int pageIndex(int page) const;
