@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace orv;
 using enum InputId;
 
@@ -469,6 +471,24 @@ TEST_F(BuildingFilesTest, OpenReadsOneRecordAndRefusesShortFiles)
     resetToNewBuilding(reset, session.settings);
     EXPECT_EQ(encodeBuilding(session.building), encodeBuilding(reset));
     EXPECT_EQ(session.settings.RecentFiles[0], path("lang.orv")) << "the failed file is not listed";
+}
+
+TEST_F(BuildingFilesTest, OpenShowsNonFiniteValuesOfADamagedFileAsEmptyInputs)
+{
+    BuildingRecord stored = session.building;
+    stored.BuildingLength = 7;
+    stored.KOuterWall = std::numeric_limits<float>::quiet_NaN();
+    stored.RoofArea = -std::numeric_limits<float>::infinity();
+    stored.GroundWallHeight = std::numeric_limits<float>::infinity();
+    const QByteArray record = encodeBuilding(stored);
+    ASSERT_TRUE(writeBytes(path("kaputt.orv"), record));
+
+    openWithDialog(path("kaputt.orv"));
+    EXPECT_EQ(textOf(view.inputs, Length), QStringLiteral("7,00"));
+    EXPECT_EQ(textOf(view.inputs, KOuterWall), QString());
+    EXPECT_EQ(textOf(view.inputs, RoofArea), QString());
+    EXPECT_EQ(textOf(view.inputs, GroundWallHeight), QString());
+    EXPECT_EQ(encodeBuilding(session.building), record) << "the record keeps the file's bytes";
 }
 
 TEST_F(BuildingFilesTest, OpenByPathFailureKeepsPathAndShowsEmptyBuilding)

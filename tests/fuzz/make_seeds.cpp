@@ -36,7 +36,7 @@ QByteArray withBytes(QByteArray bytes, int offset, const char* patch, int length
 int main(int argc, char** argv)
 {
     if (argc != 3) {
-        std::fputs("usage: fuzz-seeds OUTPUT-DIR Baustoff.kvz\n", stderr);
+        std::fputs("usage: make-fuzz-seeds OUTPUT-DIR Baustoff.kvz\n", stderr);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -84,12 +84,12 @@ int main(int argc, char** argv)
     ok = shippedCatalog.open(QIODevice::ReadOnly) && ok;
     write(out, catalog, 0, shippedCatalog.readAll());
     const char* catalogs[] = {
-        "1;1;;Ziegel;;;0,81;;;;1800\r\n2;1;;Kalksandstein;;;0,99;;;;1800\r\n3;3;;Mineralwolle;;;0,035;;;;"
-        "30\r\n"
-        "4;3;;EPS;;;0,04;;;;20\r\n5;5;;Stahlbeton;;;2,3;;;;2300\r\n",
+        ("1;1;;Ziegel;;;0,81;;;;1800\r\n2;1;;Kalksandstein;;;0,99;;;;1800\r\n"
+         "5;5;;Stahlbeton;;;2,3;;;;2300\r\n"),
+        "3;3;;Mineralwolle;;;0,035;;;;30\n4;3;;EPS;;;0,04;;;;20\n",
         "1;3;;Holzfaserd\xe4mmplatte;;;0,04;;;;160\n2;3;;Sch\xfcttung;;;0,16;;;;350\n",
-        "1;1;;Ziegel;;;0,81;;;;1800\r\n\r\n2;1;;Kalksandstein;;;0,99;;;;1800\r\n3;2;;Putz; "
-        "innen;;;1,0;;;;1800\r\n",
+        ("1;1;;Ziegel;;;0,81;;;;1800\r\n\r\n2;1;;Kalksandstein;;;0,99;;;;1800\r\n"
+         "3;2;;Putz; innen;;;1,0;;;;1800\r\n"),
         "1;1;;Ziegel;;;0,81;;;;1800\r\n2;?;;Kaputt;;;0.5;;;;1\r\n3;1;;Klinker;;;1,2;;;;123456789\r\n",
     };
     n = 1;
@@ -131,7 +131,7 @@ int main(int argc, char** argv)
     write(out, drawing, 3, QByteArray(64, '\x7f'));
 
     if (!ok) {
-        std::fputs("fuzz-seeds: cannot write the seeds\n", stderr);
+        std::fputs("make-fuzz-seeds: cannot write the seeds\n", stderr);
         return 1;
     }
     return 0;
