@@ -316,15 +316,17 @@ inline void checkDrawing(const RecordingCanvas& canvas, const char* where)
             requireFiniteText(op.text, where);
 }
 
-// A scratch folder of this process for the files the command-line face reads.
+// A scratch folder of this process for the files the command-line face reads; removed at exit.
 inline QString scratchPath(const QString& name)
 {
-    static const QString dir = [] {
-        const QString d = QDir::tempPath() + QStringLiteral("/orvenna-fuzz-%1").arg(::getpid());
-        QDir().mkpath(d);
-        return d;
-    }();
-    return dir + QLatin1Char('/') + name;
+    struct Scratch
+    {
+        QString dir = QDir::tempPath() + QStringLiteral("/orvenna-fuzz-%1").arg(::getpid());
+        Scratch() { QDir().mkpath(dir); }
+        ~Scratch() { QDir(dir).removeRecursively(); }
+    };
+    static const Scratch scratch;
+    return scratch.dir + QLatin1Char('/') + name;
 }
 
 inline void writeScratch(const QString& path, const QByteArray& bytes)
