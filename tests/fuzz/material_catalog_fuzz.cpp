@@ -19,11 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     MaterialCatalog catalog;
     require(catalog.open(path), "catalogue does not open");
-    std::size_t listed = 0;
     for (int group = 1; group <= kMaterialGroups; ++group) {
         const std::vector<CatalogMaterial> materials = catalog.group(group);
         require(materials.size() <= static_cast<std::size_t>(kCatalogLines), "more lines than are looked at");
-        listed += materials.size();
         if (!materials.empty())
             require(materials.front().group == group, "group starts with another group's line");
         LayerTable table;
@@ -31,7 +29,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const CatalogMaterial& m : materials) {
             require(m.group.has_value() && *m.group <= group, "line of a higher group listed");
             require(std::isfinite(m.lambda), "non-finite lambda");
-            require(m.name.size() <= kCatalogLineLength, "name longer than a line");
             const CatalogRow shown = catalogRow(m);
             requireFiniteText(shown.lambda, "catalogue lambda");
             const auto [decimals, grouped] = patternShape("%0.3n");
@@ -46,12 +43,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         const LayerResult result = calculateLayers(storedLayers(table), 0.13f, 0.04f);
         if (result.valid) {
-            require(std::isfinite(result.k) && std::isfinite(result.R) && result.k > 0, "layer result",
+            // A catalogue may list a negative λ (it reads signed numbers), so k may be negative, never
+            // infinite.
+            require(std::isfinite(result.k) && std::isfinite(result.R), "layer result",
                     QString::number(double(result.R)));
             for (int kind = 1; kind <= kLayerKinds; ++kind)
                 requireFiniteText(handedOverValue(result, kind), "handed-over value");
         }
     }
-    require(listed <= static_cast<std::size_t>(kCatalogLines) * kMaterialGroups, "listed lines");
     return 0;
 }
