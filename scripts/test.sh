@@ -61,7 +61,7 @@ if [ "${ORVENNA_SKIP_FUZZ:-0}" != 1 ]; then
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   # Runs per target, so that the slow file round trips (a few hundred inputs a second) stay near half a minute.
   for entry in building_file:10000 settings_file:5000 material_catalog:5000 decimal_reader:20000 \
-    report_drawing:20000; do
+    report_drawing:10000; do
     target=${entry%:*}
     work=$(mktemp -d)
     mkdir "$work/corpus"
