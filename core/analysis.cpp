@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace orv {
 
@@ -131,8 +132,14 @@ std::optional<HeatPumpCheck> checkHeatPump(const std::vector<LoadPoint>& line, c
     HeatPumpCheck check;
     const LoadPoint& design = line.front();
     const double capacity = pump.capacityAt(design.outside);
+    const double coverage = design.load > 0 ? capacity / design.load * 100.0 : 0.0;
+    // Points far apart in capacity but close in temperature give a line that leaves the Singles within the
+    // chart (design to room temperature): such a pump has no figures to show.
+    const auto single = [](double v) { return std::fabs(v) <= double(std::numeric_limits<float>::max()); };
+    if (!single(capacity) || !single(coverage) || !single(pump.capacityAt(line.back().outside + 1.0)))
+        return std::nullopt;
     check.capacityAtDesign = static_cast<float>(capacity);
-    check.coverage = design.load > 0 ? static_cast<float>(capacity / design.load * 100.0) : 0.0f;
+    check.coverage = static_cast<float>(coverage);
 
     const auto surplus = [&](const LoadPoint& p) { return pump.capacityAt(p.outside) - double(p.load); };
     for (std::size_t i = 0; i < line.size(); ++i) {

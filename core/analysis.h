@@ -100,7 +100,8 @@ std::vector<LoadPoint> loadLine(const BuildingRecord& building, const SettingsRe
 BuildingAnalysis analyseBuilding(const BuildingRecord& building, const SettingsRecord& settings,
                                  const CalculationResults& results);
 
-// Nothing when the points are not usable or the load line is empty. The bivalence point lies between the
+// Nothing when the points are not usable, the load line is empty or the capacity over the line (up to the
+// room temperature) or the coverage leaves the Single range. The bivalence point lies between the
 // first two neighbouring whole degrees where capacity minus load changes its sign (or is zero), linearly
 // interpolated; there is none when the two lines do not meet inside the load line.
 std::optional<HeatPumpCheck> checkHeatPump(const std::vector<LoadPoint>& loadLine,

@@ -2,6 +2,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -81,12 +82,14 @@ std::optional<float> parseDecimal(const QString& text, bool allowSign)
     ascii.reserve(text.size());
     int digits = 0;
     bool comma = false;
+    qsizetype integerDigits = -1; // digits before the comma
     for (; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
             ascii.append(static_cast<char>(c.unicode()));
             ++digits;
         } else if (c == QLatin1Char(',') && !comma) {
+            integerDigits = ascii.size();
             ascii.append('.');
             comma = true;
         } else {
@@ -95,11 +98,19 @@ std::optional<float> parseDecimal(const QString& text, bool allowSign)
     }
     if (digits == 0)
         return std::nullopt;
+    if (!comma)
+        integerDigits = ascii.size();
     // from_chars, unlike strtod, ignores the C locale that QCoreApplication adopts from the system.
     // Straight to float: going through double would round twice. Texts that overflow are out of range.
     float value = 0;
     const auto [end, error] = std::from_chars(ascii.constData(), ascii.constData() + ascii.size(), value);
-    if (error != std::errc() || end != ascii.constData() + ascii.size() || !std::isfinite(value))
+    // Out of range with no whole part is a fraction too small for a Single: it reads as 0, not as no number.
+    const bool underflow =
+        error == std::errc::result_out_of_range &&
+        !std::any_of(ascii.cbegin(), ascii.cbegin() + integerDigits, [](char c) { return c != '0'; });
+    if (underflow)
+        value = 0;
+    else if (error != std::errc() || end != ascii.constData() + ascii.size() || !std::isfinite(value))
         return std::nullopt;
     return negative ? -value : value;
 }

@@ -17,7 +17,7 @@ QString formatNumber(std::string_view pattern, double value);
 
 // Reads typed decimal-comma text: digits with at most one ",". An empty text is no number.
 // `allowSign` admits a leading "-" (settings fields); the building's inputs cannot hold one.
-// Values that do not fit a Single are refused.
+// Values beyond the Single range are refused; fractions too small for one read as 0.
 std::optional<float> parseDecimal(const QString& text, bool allowSign = false);
 // The refusal of a settings field whose decimal text will not read (typically a second comma).
 QString extraCommaMessage();

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orv {
 
@@ -50,8 +51,9 @@ InputTexts inputTextsOf(const BuildingRecord& r)
 {
     using enum InputId;
     InputTexts t;
-    const auto two = [](float v) { return formatNumber("%0.2f", v); };
-    const auto one = [](float v) { return formatNumber("%0.1f", v); };
+    // A damaged file's infinity or NaN is no number to show: its input stays empty.
+    const auto two = [](float v) { return std::isfinite(v) ? formatNumber("%0.2f", v) : QString(); };
+    const auto one = [](float v) { return std::isfinite(v) ? formatNumber("%0.1f", v) : QString(); };
     textOf(t, Length) = two(r.BuildingLength);
     textOf(t, Width) = two(r.BuildingWidth);
     textOf(t, HeatedHeight) = two(r.HeatedHeight);

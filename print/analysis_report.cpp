@@ -106,6 +106,8 @@ void AnalysisFigures::setPump(std::optional<HeatPumpPoints> points)
 {
     pump = points && points->usable() ? points : std::nullopt;
     check = pump ? checkHeatPump(analysis.loadLine, *pump) : std::nullopt;
+    if (pump && !check && !analysis.loadLine.empty())
+        pump.reset(); // its line cannot be drawn either
 }
 
 AnalysisFigures analysisFigures(const BuildingRecord& building, const SettingsRecord& settings,

@@ -56,3 +56,28 @@ if [ "${ORVENNA_SKIP_SANITIZERS:-0}" != 1 ]; then
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
 fi
+
+# Fuzz targets: each runs a fixed number of inputs from its seeds (no time limit, so runs are repeatable).
+if [ "${ORVENNA_SKIP_FUZZ:-0}" != 1 ]; then
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVENNA_FUZZ=ON \
+    -DORVENNA_GUI=OFF -DORVENNA_BENCHMARKS=OFF -DBUILD_TESTING=OFF -DORVENNA_WERROR=ON >/dev/null
+  cmake --build build-fuzz -j"$jobs" --target fuzz_seeds fuzz_building_file fuzz_settings_file \
+    fuzz_material_catalog fuzz_decimal_reader fuzz_report_drawing
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  # Runs per target, so that the slow file round trips (a few hundred inputs a second) stay near half a minute.
+  for entry in building_file:10000 settings_file:5000 material_catalog:5000 decimal_reader:20000 \
+    report_drawing:10000; do
+    target=${entry%:*}
+    work=$(mktemp -d)
+    mkdir "$work/corpus"
+    if ! build-fuzz/fuzz_$target -runs="${entry#*:}" -seed=1 -print_final_stats=1 -artifact_prefix="$work/" \
+      "$work/corpus" "build-fuzz/fuzz-seeds/$target" >"$work/log" 2>&1; then
+      tail -n 40 "$work/log"
+      echo "fuzz_$target failed; the input is in $work"
+      exit 1
+    fi
+    grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$work/log" | sed "s/^/fuzz_$target /"
+    rm -rf "$work"
+  done
+fi

@@ -133,6 +133,13 @@ TEST(HeatPumpTest, NoCrossingOrUnusablePoints)
          {HeatPumpPoints{2, 8, 2, 10}, HeatPumpPoints{-7, nan, 2, 10}, HeatPumpPoints{-7, -1, 2, 10}})
         EXPECT_FALSE(checkHeatPump(line, pump));
     EXPECT_FALSE(checkHeatPump({}, {-7, 8, 2, 10}));
+
+    // Usable points whose capacity over the line, or whose coverage, no Single holds: typed Singles can
+    // get there, and "inf kW" would be shown.
+    for (const HeatPumpPoints pump : {HeatPumpPoints{-7, 3e38, 2, 0}, // 5,3e38 kW at the design temperature
+                                      HeatPumpPoints{-14, 0, -13, 2e37},  // 0 at the design, 6,8e38 at 20 °C
+                                      HeatPumpPoints{-7, 3e38, 2, 3e38}}) // coverage 3e39 %
+        EXPECT_FALSE(checkHeatPump(line, pump)) << pump.t2 << " " << pump.p1;
 }
 
 } // namespace

@@ -63,6 +63,12 @@ TEST(ParseDecimalTest, RoundsOnceToTheNearestSingle)
     EXPECT_EQ(parseDecimal(QStringLiteral("340282356779733661637539395458142568447")),
               std::numeric_limits<float>::max());
     EXPECT_FALSE(parseDecimal(QStringLiteral("340282356779733661637539395458142568448")));
+    // Below the smallest Single a fraction is still a number: it reads as 0 (the smallest one stays).
+    const QString tiny = QStringLiteral("0,") + QString(45, QLatin1Char('0')) + QLatin1Char('1');
+    EXPECT_EQ(parseDecimal(tiny), 0.0f);
+    EXPECT_EQ(parseDecimal(QLatin1Char('-') + tiny, true), 0.0f);
+    EXPECT_EQ(parseDecimal(QStringLiteral("0,") + QString(44, QLatin1Char('0')) + QStringLiteral("14")),
+              std::numeric_limits<float>::denorm_min());
 }
 
 TEST(ParseDecimalTest, RefusesWhatIsNoNumber)

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace orv;
 using enum InputId;
 
@@ -469,6 +471,28 @@ TEST_F(BuildingFilesTest, OpenReadsOneRecordAndRefusesShortFiles)
     resetToNewBuilding(reset, session.settings);
     EXPECT_EQ(encodeBuilding(session.building), encodeBuilding(reset));
     EXPECT_EQ(session.settings.RecentFiles[0], path("lang.orv")) << "the failed file is not listed";
+}
+
+TEST_F(BuildingFilesTest, OpenShowsNonFiniteValuesOfADamagedFileAsEmptyInputs)
+{
+    BuildingRecord stored = session.building;
+    stored.BuildingLength = 7;
+    stored.KOuterWall = std::numeric_limits<float>::quiet_NaN();
+    stored.RoofArea = -std::numeric_limits<float>::infinity();
+    stored.GroundWallHeight = std::numeric_limits<float>::infinity();
+    const QByteArray record = encodeBuilding(stored);
+    ASSERT_TRUE(writeBytes(path("kaputt.orv"), record));
+
+    openWithDialog(path("kaputt.orv"));
+    EXPECT_EQ(textOf(view.inputs, Length), QStringLiteral("7,00"));
+    EXPECT_EQ(textOf(view.inputs, KOuterWall), QString());
+    EXPECT_EQ(textOf(view.inputs, RoofArea), QString());
+    EXPECT_EQ(textOf(view.inputs, GroundWallHeight), QString());
+    // The empty inputs are read back: the record holds what is shown, and the k value is missing.
+    EXPECT_EQ(session.building.KOuterWall, 0.0f);
+    EXPECT_EQ(session.building.RoofArea, 0.0f);
+    EXPECT_EQ(session.building.GroundWallHeight, 0.0f);
+    EXPECT_EQ(session.building.BuildingLength, 7.0f);
 }
 
 TEST_F(BuildingFilesTest, OpenByPathFailureKeepsPathAndShowsEmptyBuilding)

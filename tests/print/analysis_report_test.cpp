@@ -129,6 +129,13 @@ TEST(AnalysisReportTest, UnusablePumpIsNoPump)
     figures.setPump(HeatPumpPoints{-7, 8, 2, 10});
     ASSERT_TRUE(figures.check);
     EXPECT_TRUE(figures.check->bivalencePoint);
+    // Nor one whose line leaves the Singles: neither its figures nor its line are drawn.
+    figures.setPump(HeatPumpPoints{-7, 3e38, 2, 0});
+    EXPECT_FALSE(figures.pump);
+    EXPECT_FALSE(figures.check);
+    RecordingCanvas page;
+    drawAnalysisPage(page, test::workedExample2(), figures);
+    EXPECT_FALSE(hasText(page, QStringLiteral("Heizleistung der Wärmepumpe")));
 }
 
 } // namespace
