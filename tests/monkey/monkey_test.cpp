@@ -2,7 +2,9 @@
 // the result panels and the print commands must agree with each other.
 //
 // ORVENNA_MONKEY_STEPS sets the number of steps (default 20000), ORVENNA_MONKEY_SEED the seed (default
-// random; the suite fixes one). A failure prints the seed, the step, the last steps and the inputs.
+// random; the suite fixes one). A failure prints the seed, the step, the last steps and the inputs;
+// ORVENNA_MONKEY_TRACE prints every step and message. A seed replays the same steps up to the timing of the
+// platform's focus events, which now and then changes a step's outcome.
 
 #include "main_window_fixture.h"
 
@@ -41,6 +43,8 @@ class MonkeyDialogs final : public ScriptedDialogs
 
     MessageAnswer show(const Message& message) override
     {
+        if (qEnvironmentVariableIsSet("ORVENNA_MONKEY_TRACE"))
+            std::printf("  message: %s\n", qPrintable(message.caption));
         if (message.buttons == MessageButtons::YesNo)
             answers.push_back(message.text.contains("beenden") || random->bounded(2) ? MessageAnswer::No
                                                                                      : MessageAnswer::Yes);
@@ -184,6 +188,10 @@ class MonkeyTest : public ::testing::Test
 
     void note(const QString& what)
     {
+        // ORVENNA_MONKEY_TRACE prints every step, so two runs of a seed can be compared.
+        static const bool trace = qEnvironmentVariableIsSet("ORVENNA_MONKEY_TRACE");
+        if (trace)
+            std::printf("%s | %s\n", qPrintable(what), qPrintable(window().input(InputId::Length)->text()));
         recent.push_back(what.toStdString());
         if (recent.size() > 8)
             recent.pop_front();
