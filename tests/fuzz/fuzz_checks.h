@@ -345,7 +345,10 @@ inline std::string runCalc(const QStringList& arguments)
     std::FILE* out = open_memstream(&buffer, &length);
     std::FILE* err = std::fopen("/dev/null", "w");
     require(out && err, "cannot open the output streams");
-    runCalcCli(arguments, out, err);
+    QList<QByteArray> raw; // the program takes its arguments as the bytes the system hands it
+    for (const QString& argument : arguments)
+        raw << QFile::encodeName(argument);
+    runCalcCli(raw, out, err);
     std::fclose(out);
     std::fclose(err);
     std::string text(buffer, length);
