@@ -2,6 +2,7 @@
 
 #include "core/dialogs.h"
 #include "settings/settings_record.h"
+#include "ui/settings/guarded_check_box.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -30,38 +31,25 @@ const char* const kAutoSaveQuestion =
     "Berechnungsgeschwindigkeit\rallerdings erhöhen, da nicht nach jeder Eingabe gespeichert wird.\r\rWollen "
     "Sie die AutoSpeichern wirklich deaktivieren?";
 
-QCheckBox* makeCheckBox(const char* name, const char* caption)
-{
-    auto* box = new QCheckBox(QString::fromUtf8(caption));
-    box->setObjectName(QString::fromLatin1(name));
-    return box;
-}
-
 } // namespace
 
 OptionsPage::OptionsPage(Dialogs& dialogs, QString programDir, QWidget* parent)
     : QWidget(parent), m_dialogs(dialogs), m_programDir(std::move(programDir))
 {
     setObjectName("OptionsPage");
-    m_welcome = makeCheckBox("CheckBox1", "&Willkommensfenster bei Programmstart anzeigen");
-    m_autoCalc = makeCheckBox("CheckBox2",
-                              "Automatisches &Berechnen von Beginn an aktiviert (Funktion AutoBerechnen)");
-    m_askSave = makeCheckBox("CheckBox4",
-                             "\"Speichern?\"-Sicherheits&nachfrage bei den Aktionen Beenden, Neu und Öffnen");
+    m_welcome = namedCheckBox(QStringLiteral("CheckBox1"), "&Willkommensfenster bei Programmstart anzeigen");
+    m_autoCalc = namedCheckBox(QStringLiteral("CheckBox2"),
+                               "Automatisches &Berechnen von Beginn an aktiviert (Funktion AutoBerechnen)");
+    m_askSave =
+        namedCheckBox(QStringLiteral("CheckBox4"),
+                      "\"Speichern?\"-Sicherheits&nachfrage bei den Aktionen Beenden, Neu und Öffnen");
     m_askSave->setToolTip("Wenn deaktiviert, erscheint keine Sicherheitsmeldung vor dem Beenden");
-    m_autoSave =
-        makeCheckBox("CheckBox5", "A&utomatisches Speichern jeder Änderung (Funktion AutoSpeichern)");
-    m_helpTexts = makeCheckBox("CheckBox6", "gelbe &Hilfetexte im Hauptformular anzeigen");
+    m_autoSave = namedCheckBox(QStringLiteral("CheckBox5"),
+                               "A&utomatisches Speichern jeder Änderung (Funktion AutoSpeichern)");
+    m_helpTexts = namedCheckBox(QStringLiteral("CheckBox6"), "gelbe &Hilfetexte im Hauptformular anzeigen");
 
-    // clicked, not toggled: filling the boxes from the record asks nothing.
-    connect(m_welcome, &QCheckBox::clicked, this, [this](bool checked) {
-        if (!checked)
-            confirmSwitchOff(m_welcome, "Willkommensfenster deaktivieren", kWelcomeQuestion);
-    });
-    connect(m_autoSave, &QCheckBox::clicked, this, [this](bool checked) {
-        if (!checked)
-            confirmSwitchOff(m_autoSave, "AutoSpeichern deaktivieren", kAutoSaveQuestion);
-    });
+    askBeforeSwitchingOff(m_welcome, m_dialogs, "Willkommensfenster deaktivieren", kWelcomeQuestion);
+    askBeforeSwitchingOff(m_autoSave, m_dialogs, "AutoSpeichern deaktivieren", kAutoSaveQuestion);
 
     auto* start = new QGroupBox("Startoptionen");
     auto* startLayout = new QVBoxLayout(start);
@@ -93,14 +81,6 @@ OptionsPage::OptionsPage(Dialogs& dialogs, QString programDir, QWidget* parent)
     layout->addWidget(saving);
     layout->addWidget(m_helpTexts);
     layout->addStretch();
-}
-
-void OptionsPage::confirmSwitchOff(QCheckBox* box, const char* caption, const char* text)
-{
-    const Message question{QString::fromUtf8(text), QString::fromUtf8(caption), MessageIcon::Warning,
-                           MessageButtons::YesNo, MessageAnswer::No};
-    if (m_dialogs.show(question) == MessageAnswer::No)
-        box->setChecked(true);
 }
 
 void OptionsPage::fill(const SettingsRecord& s)

@@ -29,9 +29,6 @@ class OptionsPage final : public QWidget
     QLineEdit* folderEdit() const { return m_folder; }
 
   private:
-    // Unchecked by the user: ask, and check it again on No.
-    void confirmSwitchOff(QCheckBox* box, const char* caption, const char* text);
-
     Dialogs& m_dialogs;
     QString m_programDir;
     QCheckBox* m_welcome = nullptr;   // CheckBox1

@@ -8,6 +8,7 @@
 #include "ui/escape_key.h"
 #include "ui/main_window.h"
 #include "ui/settings/filtered_edit.h"
+#include "ui/settings/guarded_check_box.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -34,13 +35,6 @@ const char* const kConfirmDeleteText =
     "Drücken eines Löschen-Buttons\r(z.B. k-Werte löschen) die Daten unwiderruflich gelöscht "
     "werden.\r\rWollen "
     "Sie die Sicherheitsabfrage wirklich abschalten?";
-
-QCheckBox* checkBox(const QString& name, const QString& text)
-{
-    auto* box = new QCheckBox(text);
-    box->setObjectName(name);
-    return box;
-}
 
 } // namespace
 
@@ -98,21 +92,18 @@ SensitiveSettingsWindow::SensitiveSettingsWindow(Session& session, Dialogs& dial
     row(grid, 4, "ä&ußerer Wärmeübergangswiderstand Ra", F::OuterSurfaceResistance, {});
     grid->setColumnStretch(2, 1);
 
-    m_startMaximized = checkBox("CheckBox2", "Hauptfenster zu Beginn &maximiert öffnen");
-    m_mainOnly = checkBox("CheckBox3", "&nur Hauptfenster vergrößern");
-    m_plausibility = checkBox("CheckBox4", "&Plausibilitätskontrollen vornehmen / Eingaben prüfen");
-    m_confirmDelete = checkBox("CheckBox5", "Sicherheitsnachfrage vor dem &Löschen von Daten");
-    m_password = checkBox(
-        "CheckBox6",
+    m_startMaximized = namedCheckBox(QStringLiteral("CheckBox2"), "Hauptfenster zu Beginn &maximiert öffnen");
+    m_mainOnly = namedCheckBox(QStringLiteral("CheckBox3"), "&nur Hauptfenster vergrößern");
+    m_plausibility =
+        namedCheckBox(QStringLiteral("CheckBox4"), "&Plausibilitätskontrollen vornehmen / Eingaben prüfen");
+    m_confirmDelete =
+        namedCheckBox(QStringLiteral("CheckBox5"), "Sicherheitsnachfrage vor dem &Löschen von Daten");
+    m_password = namedCheckBox(
+        QStringLiteral("CheckBox6"),
         QStringLiteral("Pa&ßwort \"%1\" bei Paßwortabfrage vorgeben").arg(QLatin1String(kSensitivePassword)));
-    connect(m_plausibility, &QCheckBox::clicked, this, [this](bool checked) {
-        if (!checked)
-            confirmSwitchOff(m_plausibility, "Plausibilitätskontrolle deaktivieren", kPlausibilityText);
-    });
-    connect(m_confirmDelete, &QCheckBox::clicked, this, [this](bool checked) {
-        if (!checked)
-            confirmSwitchOff(m_confirmDelete, "Sicherheitsabfrage deaktivieren", kConfirmDeleteText);
-    });
+    askBeforeSwitchingOff(m_plausibility, m_dialogs, "Plausibilitätskontrolle deaktivieren",
+                          kPlausibilityText);
+    askBeforeSwitchingOff(m_confirmDelete, m_dialogs, "Sicherheitsabfrage deaktivieren", kConfirmDeleteText);
 
     m_save = new QPushButton("&Speichern + Schließen");
     m_save->setObjectName("SaveButton");
@@ -196,15 +187,6 @@ void SensitiveSettingsWindow::standard()
     applySensitiveStandard(t, m_session.settings);
     showTexts(t);
     edit(F::LoadIncreasePercent)->setFocus();
-}
-
-void SensitiveSettingsWindow::confirmSwitchOff(QCheckBox* box, const char* caption, const char* text)
-{
-    const MessageAnswer answer =
-        m_dialogs.show({QString::fromUtf8(text), QString::fromUtf8(caption), MessageIcon::Warning,
-                        MessageButtons::YesNo, MessageAnswer::No});
-    if (answer != MessageAnswer::Yes)
-        box->setChecked(true);
 }
 
 } // namespace orv

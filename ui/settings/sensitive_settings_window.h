@@ -47,8 +47,6 @@ class SensitiveSettingsWindow final : public QWidget
     SensitiveTexts currentTexts() const;
     void save();
     void standard();
-    // The user switched a safety off: keep it on unless the warning is answered Yes.
-    void confirmSwitchOff(QCheckBox* box, const char* caption, const char* text);
 
     Session& m_session;
     Dialogs& m_dialogs;
