@@ -19,6 +19,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
@@ -44,7 +45,7 @@ class MonkeyDialogs final : public ScriptedDialogs
     MessageAnswer show(const Message& message) override
     {
         if (qEnvironmentVariableIsSet("ORVENNA_MONKEY_TRACE"))
-            std::printf("  message: %s\n", qPrintable(message.caption));
+            std::printf("  message: %s %s\n", qPrintable(message.caption), qPrintable(message.text.left(60)));
         if (message.buttons == MessageButtons::YesNo)
             answers.push_back(message.text.contains("beenden") || random->bounded(2) ? MessageAnswer::No
                                                                                      : MessageAnswer::Yes);
@@ -299,6 +300,8 @@ class MonkeyTest : public ::testing::Test
         // A menu opened by its Alt+letter would take the next keys: it closes after its step.
         while (QWidget* popup = QApplication::activePopupWidget())
             popup->close();
+        // Nor may the menu bar stay in its keyboard mode, where the next letters would pick its entries.
+        window().menuBar()->setActiveAction(nullptr);
     }
 
     // Empty when all holds; otherwise what does not.
