@@ -17,16 +17,30 @@ std::array<float*, kPresetNumbers> numbersOf(SettingsRecord& r, int i)
             &r.PresetRGroundWall[i]};
 }
 
-// Left to right in the button row.
-constexpr std::array<int, kPresetSlots> kButtonOrder = {7, 6, 1, 2, 3, 4, 5};
-
 int buttonPosition(int slot)
 {
-    const auto* it = std::find(kButtonOrder.begin(), kButtonOrder.end(), slot);
-    return it == kButtonOrder.end() ? 0 : static_cast<int>(it - kButtonOrder.begin());
+    const auto* it = std::find(kPresetButtonOrder.begin(), kPresetButtonOrder.end(), slot);
+    return it == kPresetButtonOrder.end() ? 0 : static_cast<int>(it - kPresetButtonOrder.begin());
 }
 
 } // namespace
+
+QString& PresetTexts::textOf(PresetNumber n)
+{
+    switch (n) {
+    case PresetNumber::KOuterWall:
+        return textOuterWall;
+    case PresetNumber::KWindow:
+        return textWindow;
+    case PresetNumber::KRoof:
+        return textRoof;
+    case PresetNumber::RFloor:
+        return textFloor;
+    case PresetNumber::RGroundWall:
+        return textGroundWall;
+    }
+    return textOuterWall;
+}
 
 PresetTexts presetTextsFrom(const SettingsRecord& record, int slot)
 {
@@ -89,12 +103,12 @@ std::vector<PresetProblem> takePresetInput(const PresetTexts& texts, SettingsRec
 
 int nextPresetSlot(int slot)
 {
-    return kButtonOrder[(buttonPosition(slot) + 1) % kPresetSlots];
+    return kPresetButtonOrder[(buttonPosition(slot) + 1) % kPresetSlots];
 }
 
 int previousPresetSlot(int slot)
 {
-    return kButtonOrder[(buttonPosition(slot) + kPresetSlots - 1) % kPresetSlots];
+    return kPresetButtonOrder[(buttonPosition(slot) + kPresetSlots - 1) % kPresetSlots];
 }
 
 PresetTexts clearOwnPreset(SettingsRecord& record)

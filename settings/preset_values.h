@@ -1,13 +1,13 @@
 #pragma once
 
+#include "settings/settings_record.h"
+
 #include <QString>
 
 #include <array>
 #include <vector>
 
 namespace orv {
-
-struct SettingsRecord;
 
 // The five number fields of the preset page, in the order they are read and checked.
 enum class PresetNumber
@@ -29,7 +29,13 @@ struct PresetTexts
 
     QString& operator[](PresetNumber n) { return number[static_cast<int>(n)]; }
     const QString& operator[](PresetNumber n) const { return number[static_cast<int>(n)]; }
+    // The construction text beside the number field `n`.
+    QString& textOf(PresetNumber n);
+    const QString& textOf(PresetNumber n) const { return const_cast<PresetTexts*>(this)->textOf(n); }
 };
+
+// The slots of the button row, left to right.
+inline constexpr std::array<int, kPresetSlots> kPresetButtonOrder = {7, 6, 1, 2, 3, 4, 5};
 
 // Only slots 1..5 carry a name the user may change; 6 and 7 are shown read-only.
 constexpr bool presetNameEditable(int slot)

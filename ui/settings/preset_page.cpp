@@ -25,7 +25,6 @@ namespace {
 
 using N = PresetNumber;
 
-constexpr int kButtonOrder[kPresetSlots] = {7, 6, 1, 2, 3, 4, 5};
 constexpr int kHintLeadingSpaces = 100;
 constexpr int kAnimationTicks = 100;
 constexpr int kOwnSlot = 7;
@@ -80,7 +79,7 @@ PresetPage::PresetPage(Session& session, Dialogs& dialogs, int& activeSlot, QWid
     m_slots->setExclusive(true);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->setSpacing(2);
-    for (int slot : kButtonOrder) {
+    for (int slot : kPresetButtonOrder) {
         auto* button = new QToolButton;
         button->setObjectName(QStringLiteral("SlotButton%1").arg(slot));
         button->setCheckable(true);
@@ -90,7 +89,7 @@ PresetPage::PresetPage(Session& session, Dialogs& dialogs, int& activeSlot, QWid
         m_slots->addButton(button, slot);
         buttonRow->addWidget(button);
     }
-    connect(m_slots, &QButtonGroup::idClicked, this, &PresetPage::slotClicked);
+    connect(m_slots, &QButtonGroup::idClicked, this, &PresetPage::moveToSlot);
     m_hint = new QLabel(QString(kHintLeadingSpaces, QLatin1Char(' ')) + QString::fromUtf8(kHint));
     m_hint->setObjectName("HintLine");
     m_hint->setTextFormat(Qt::PlainText);
@@ -212,13 +211,10 @@ QString PresetPage::factoryButtonCaption() const
 
 void PresetPage::showTexts(const PresetTexts& t)
 {
-    for (int n = 0; n < kPresetNumbers; ++n)
+    for (int n = 0; n < kPresetNumbers; ++n) {
         m_numbers[n]->setText(t.number[n]);
-    m_texts[static_cast<int>(N::KOuterWall)]->setText(t.textOuterWall);
-    m_texts[static_cast<int>(N::KWindow)]->setText(t.textWindow);
-    m_texts[static_cast<int>(N::KRoof)]->setText(t.textRoof);
-    m_texts[static_cast<int>(N::RFloor)]->setText(t.textFloor);
-    m_texts[static_cast<int>(N::RGroundWall)]->setText(t.textGroundWall);
+        m_texts[n]->setText(t.textOf(PresetNumber(n)));
+    }
     m_name->setText(t.name);
     m_name->setCursorPosition(0);
     m_namePanel->setText(QStringLiteral(" ") + t.name);
@@ -227,13 +223,10 @@ void PresetPage::showTexts(const PresetTexts& t)
 PresetTexts PresetPage::texts() const
 {
     PresetTexts t;
-    for (int n = 0; n < kPresetNumbers; ++n)
+    for (int n = 0; n < kPresetNumbers; ++n) {
         t.number[n] = m_numbers[n]->text();
-    t.textOuterWall = m_texts[static_cast<int>(N::KOuterWall)]->text();
-    t.textWindow = m_texts[static_cast<int>(N::KWindow)]->text();
-    t.textRoof = m_texts[static_cast<int>(N::KRoof)]->text();
-    t.textFloor = m_texts[static_cast<int>(N::RFloor)]->text();
-    t.textGroundWall = m_texts[static_cast<int>(N::RGroundWall)]->text();
+        t.textOf(PresetNumber(n)) = m_texts[n]->text();
+    }
     t.name = m_name->text();
     return t;
 }
@@ -279,11 +272,6 @@ bool PresetPage::kWerteEinlesen()
     return false;
 }
 
-void PresetPage::slotClicked(int slot)
-{
-    moveToSlot(slot);
-}
-
 void PresetPage::moveToSlot(int slot)
 {
     if (!kWerteEinlesen())
@@ -324,22 +312,7 @@ void PresetPage::takeLayerHandOver(int slot, const LayerHandOver& handOver)
     // The page shows another slot by now: the result belongs to the slot it was computed for.
     PresetTexts t = presetTextsFrom(m_session.settings, slot);
     t[number] = handOver.value;
-    switch (number) {
-    case N::KOuterWall:
-        t.textOuterWall = handOver.summary;
-        break;
-    case N::KRoof:
-        t.textRoof = handOver.summary;
-        break;
-    case N::RFloor:
-        t.textFloor = handOver.summary;
-        break;
-    case N::RGroundWall:
-        t.textGroundWall = handOver.summary;
-        break;
-    case N::KWindow:
-        break;
-    }
+    t.textOf(number) = handOver.summary;
     takePresetInput(t, m_session.settings, slot, false);
 }
 

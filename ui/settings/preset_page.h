@@ -42,6 +42,8 @@ class PresetPage final : public QWidget
     QString factoryButtonCaption() const;
     // Page Down / Page Up: the next slot to the right / left, once the page has been taken in.
     void moveToSlot(int slot);
+    // "&Berechnen": the layer calculator for the outer wall.
+    void calculateOuterWall() { emit calculatorRequested(1); }
 
     // The hint line's scroll-in, once per set-up window.
     void startAnimation();
@@ -69,7 +71,6 @@ class PresetPage final : public QWidget
     void conversionRequested(KRTarget target);
 
   private:
-    void slotClicked(int slot);
     void showTexts(const PresetTexts& texts);
     PresetTexts texts() const;
     void tick();

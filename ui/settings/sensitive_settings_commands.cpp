@@ -73,14 +73,8 @@ void SensitiveSettingsCommands::afterSaving(bool growthChanged)
 {
     m_main.DatenVollstaendig(true);
     m_main.showLoadIncrease();
-    if (!growthChanged)
-        return;
-    const MessageAnswer answer = m_dialogs.show(
-        {QStringLiteral("Sie haben die Formularvergrösserung verändert.\rDiese Änderungen werden erst nach "
-                        "dem\rNEU-Start des Programmes wirksam.\r\rMöchten Sie das Programm beenden?"),
-         QStringLiteral("Formularvergrößerung"), MessageIcon::Warning, MessageButtons::YesNo});
-    if (answer == MessageAnswer::Yes)
-        m_main.close();
+    if (growthChanged)
+        m_main.FormularGroesseVeraendert();
 }
 
 } // namespace orv

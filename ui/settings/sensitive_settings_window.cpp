@@ -32,9 +32,8 @@ const char* const kPlausibilityText =
     "Plausibilitätskontrolle wirklich deaktivieren?";
 const char* const kConfirmDeleteText =
     "ACHTUNG!\rEs wird NICHT empfohlen, die Sicherheitsabfrage abzuschalten,\rda sonst durch versehentliches "
-    "Drücken eines Löschen-Buttons\r(z.B. k-Werte löschen) die Daten unwiderruflich gelöscht "
-    "werden.\r\rWollen "
-    "Sie die Sicherheitsabfrage wirklich abschalten?";
+    "Drücken eines Löschen-Buttons\r(z.B. k-Werte löschen) die Daten unwiderruflich gelöscht werden.\r\r"
+    "Wollen Sie die Sicherheitsabfrage wirklich abschalten?";
 
 } // namespace
 

@@ -140,10 +140,7 @@ void SettingsWindow::setUp(int page)
 void SettingsWindow::raiseAgain(int page)
 {
     show();
-    if (isMinimized())
-        showNormal();
-    raise();
-    activateWindow();
+    raiseToolWindow(*this);
     if (!m_presets->kWerteEinlesen())
         return;
     if (const int index = pageIndex(page); index >= 0 && index != m_tabs->currentIndex())
@@ -212,7 +209,7 @@ void SettingsWindow::fourthClicked()
     if (m_tabs->currentWidget() == m_values)
         m_values->Werte_Uebertragen();
     else if (m_tabs->currentWidget() == m_presets)
-        emit m_presets->calculatorRequested(1);
+        m_presets->calculateOuterWall();
 }
 
 // The range checks (when switched on) and the conversion of every field of the values page.
@@ -254,7 +251,7 @@ void SettingsWindow::save()
     m_options->store(m_session.settings);
     Vorgaben_Speichern(m_session.settings, m_session.programDir, m_dialogs);
     m_window.kWertBezeichnungVeraendern();
-    finish();
+    closeForGood();
     m_window.setTemperatureLine(
         temperatureLine(m_session.building.RoomTemperature, m_session.building.OutsideTemperature));
     m_window.HilfetexteAnzeigen();
@@ -270,15 +267,10 @@ void SettingsWindow::cancel()
 void SettingsWindow::escape()
 {
     m_window.setAutoCalculation(m_session.settings.AutoCalcAtStart);
-    finish();
+    closeForGood();
 }
 
 void SettingsWindow::closeForGood()
-{
-    finish();
-}
-
-void SettingsWindow::finish()
 {
     if (m_finished)
         return;

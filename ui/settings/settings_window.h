@@ -46,7 +46,8 @@ class SettingsWindow final : public QWidget
     void save();
     void cancel();
     void escape();
-    // Closed together with every auxiliary window: nothing stored, nothing reloaded.
+    // The window is done (saved, cancelled, Esc, or closed with every auxiliary window): hidden, its
+    // animation stopped, finished emitted once. Closing with all windows stores and reloads nothing.
     void closeForGood();
 
     DefaultsPage* valuesPage() const { return m_values; }
@@ -69,7 +70,6 @@ class SettingsWindow final : public QWidget
     void factoryClicked();
     void fourthClicked();
     bool checkValuesPage();
-    void finish();
 
     Session& m_session;
     Dialogs& m_dialogs;
